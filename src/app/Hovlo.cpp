@@ -1,0 +1,26 @@
+// Program entry: the application object and the three windows that live for the whole run.
+#include "app/frmMain.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmKundendaten.h"
+#include "platform/Application.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    hovlo::platform::PrepareApplication();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(hovlo::platform::ApplicationTitle());
+    hovlo::platform::InstallProfileFolderResolver();
+
+    hovlo::TFormMain FormMain(QApplication::arguments());
+    hovlo::TFormKundendaten FormKundendaten(&FormMain);
+    hovlo::TdlgAbout dlgAbout(&FormMain);
+    FormMain.SetDialogs(&FormKundendaten, &dlgAbout);
+
+    // An unusable command line or configuration ends the run at the loop's first turn; the
+    // window is not shown then.
+    if (!hovlo::platform::Terminated())
+        FormMain.show();
+    QApplication::exec();
+    return 0;
+}

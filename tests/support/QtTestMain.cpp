@@ -1,0 +1,16 @@
+// Test program entry for the widget and engine tests: one application object for all tests.
+#include "platform/Application.h"
+
+#include <QApplication>
+#include <gmock/gmock.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    ::testing::InitGoogleMock(&argc, argv);
+    hovlo::platform::PrepareApplication();
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
