@@ -22,8 +22,12 @@ ISystemProbe* gSystemProbe = &gNoSystemProbe; // the platform's probe, installed
 
 } // namespace
 
-ISystemProbe& SystemProbe() { return *gSystemProbe; }
+ISystemProbe& SystemProbe() {
+    return *gSystemProbe;
+}
 
-void SetSystemProbe(ISystemProbe* probe) { gSystemProbe = probe ? probe : &gNoSystemProbe; }
+void SetSystemProbe(ISystemProbe* probe) {
+    gSystemProbe = probe ? probe : &gNoSystemProbe;
+}
 
 } // namespace hovlo
