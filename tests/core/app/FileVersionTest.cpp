@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -133,6 +134,18 @@ TEST(FileVersionText, ReadsTheFixedVersionOfRealFiles) {
         EXPECT_EQ(FileVersionText(kFixtures + f.Name), f.Version) << f.Name;
     // Resources, but none of the version type.
     EXPECT_EQ(FileVersionText(kFixtures + "noversion.exe"), "");
+}
+
+// Only the pieces on the way are read, so a file beyond 4 GiB costs nothing more (the tail is a
+// hole, and a reader that loaded the whole file or kept offsets in 32 bits would show here).
+TEST(FileVersionText, ReadsAHugeFileByItsPieces) {
+    test::TTempDir dir;
+    const std::string path = dir.Write("huge.exe", ReadBytes(kFixtures + "version12.exe"));
+    std::error_code error;
+    std::filesystem::resize_file(path, std::uintmax_t{5} << 30, error);
+    if (error)
+        GTEST_SKIP() << "no sparse 5 GiB file here: " << error.message();
+    EXPECT_EQ(FileVersionText(path), "12.3.45.6789");
 }
 
 TEST(FileVersionText, GivesNothingForWhatIsNoPeFile) {
