@@ -106,7 +106,7 @@ bool ReadDirectory(TFileReader& file, std::uint64_t base, std::uint32_t offset,
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint32_t name = DWord(&raw[i * 8]);
         const std::uint32_t data = DWord(&raw[i * 8 + 4]);
-        entries.push_back({(name & 0x80000000u) != 0, name & 0xFFFFu, (data & 0x80000000u) != 0,
+        entries.push_back({(name & 0x80000000u) != 0, name & 0x7FFFFFFFu, (data & 0x80000000u) != 0,
                            data & 0x7FFFFFFFu});
     }
     return true;
