@@ -4,6 +4,7 @@
 #include <QPrinterInfo>
 #include <QScreen>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -48,12 +49,6 @@ QScreen* PrimaryScreen() {
 std::int64_t ToSigned(unsigned long long value) {
     constexpr auto kMax = static_cast<unsigned long long>(std::numeric_limits<std::int64_t>::max());
     return static_cast<std::int64_t>(value > kMax ? kMax : value);
-}
-
-// statvfs on the drive's mount point; only local block-device file systems ever get here.
-bool StatDrive(int drive, struct statvfs& st) {
-    const std::string mountPoint = TLinuxSystemProbe::DriveMountPoint(drive);
-    return !mountPoint.empty() && ::statvfs(mountPoint.c_str(), &st) == 0;
 }
 
 // One os-release value with its shell-style quoting removed.
@@ -155,10 +150,20 @@ std::string TLinuxSystemProbe::CurrentPrinter() {
 std::string TLinuxSystemProbe::DriveMountPoint(int drive) {
     if (drive < 1 || drive > 26)
         return {};
-    // The table is read anew for each query, as drives come and go; the text is parsed only.
-    const TDriveMap drives =
-        AssignDriveLetters(ParseMountInfo(ReadSmallFile("/proc/self/mountinfo")));
-    return drives[static_cast<std::size_t>(drive)];
+    // Drives come and go, so the table is read again once it is a second old; a field list's
+    // 49 disk queries then read it once. Only the text is parsed, no file system is touched.
+    const auto now = std::chrono::steady_clock::now();
+    if (!FDrivesRead || now - FDrivesReadAt > std::chrono::seconds(1)) {
+        FDrives = AssignDriveLetters(ParseMountInfo(ReadSmallFile("/proc/self/mountinfo")));
+        FDrivesReadAt = now;
+        FDrivesRead = true;
+    }
+    return FDrives[static_cast<std::size_t>(drive)];
+}
+
+bool TLinuxSystemProbe::StatDrive(int drive, struct statvfs& st) {
+    const std::string mountPoint = DriveMountPoint(drive);
+    return !mountPoint.empty() && ::statvfs(mountPoint.c_str(), &st) == 0;
 }
 
 std::int64_t TLinuxSystemProbe::DiskFree(int drive) {

@@ -7,7 +7,10 @@
 #include "data/DriveLetters.h"
 #include "data/SystemProbe.h"
 
+#include <chrono>
 #include <optional>
+
+struct statvfs;
 
 namespace hovlo::platform {
 
@@ -24,14 +27,19 @@ public:
     std::int64_t DiskSize(int drive) override;
 
     // The mount point that stands in for a drive number now; empty when there is none.
-    static std::string DriveMountPoint(int drive);
+    std::string DriveMountPoint(int drive);
 
 private:
     void LoadPrinters();
+    // statvfs on the drive's mount point; only local block-device file systems get here.
+    bool StatDrive(int drive, struct statvfs& st);
 
     bool FPrintersLoaded = false;
     std::vector<std::string> FPrinters; // as at the first printer query of the run
     std::string FDefaultPrinter;        // empty: no default printer
+    TDriveMap FDrives;                  // drive letters as last read from the mount table
+    std::chrono::steady_clock::time_point FDrivesReadAt;
+    bool FDrivesRead = false;
 };
 
 // The version text from os-release text and a kernel release: PRETTY_NAME (shell-style quotes
