@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "data/IniFile.h"
+#include "platform/TWebBrowser.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -14,6 +15,7 @@ bool gTerminated = false; // the application's own termination request
 void PrepareApplication() {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    RegisterCommandLinkScheme();
 }
 
 void Terminate() {
