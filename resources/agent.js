@@ -130,21 +130,51 @@ var hovloAgent = (function () {
         return false;
     }
 
+    // The lookup of find() for a whole run: one walk over the document gives the first element
+    // for every id and name. A write that replaces an element's children may remove named
+    // elements, so it drops the index, and the next lookup walks anew.
+    function ElementIndex() {
+        this.map = null;
+    }
+    ElementIndex.prototype.find = function (name) {
+        if (name === '')
+            return null;
+        if (this.map === null) {
+            this.map = new Map();
+            var all = document.getElementsByTagName('*');
+            for (var i = 0; i < all.length; ++i) {
+                var id = all[i].getAttribute('id');
+                if (id !== null && !this.map.has(id))
+                    this.map.set(id, all[i]);
+                var elementName = all[i].getAttribute('name');
+                if (elementName !== null && !this.map.has(elementName))
+                    this.map.set(elementName, all[i]);
+            }
+        }
+        var found = this.map.get(name);
+        return found === undefined ? null : found;
+    };
+
     function fill(steps, withBody) {
         if (!Array.isArray(steps))
             throw new TypeError('fill expects a list of steps');
+        var index = new ElementIndex();
         var written = 0;
         var stopped = false;
         for (var i = 0; i < steps.length && !stopped; ++i) {
             var step = steps[i];
             if (!Array.isArray(step) || !isString(step[0]) || !isString(step[1]))
                 throw new TypeError('fill step ' + i + ' is not a pair of texts');
-            var element = find(step[0]);
+            var element = index.find(step[0]);
             if (!element)
                 continue;
+            var replacesElements = element.firstElementChild !== null;
             try {
-                if (write(element, step[1]))
+                var done = write(element, step[1]);
+                if (done)
                     ++written;
+                if (done && replacesElements && !(element instanceof HTMLSelectElement))
+                    index.map = null;
             } catch (refused) {
                 // The run ends silently here; what was written stays.
                 stopped = true;

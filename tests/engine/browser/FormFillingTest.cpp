@@ -120,6 +120,17 @@ TEST_F(FormFillingTest, FillsOnlyTheFirstOfTwoElementsWithOneId) {
               "Berlin,second,third");
 }
 
+TEST_F(FormFillingTest, LooksElementsUpInTheDocumentAsEarlierWritesLeftIt) {
+    // Writing the block's text removes its inner field; the next field of that name is then the
+    // first one in the document.
+    ASSERT_TRUE(LoadHtml(R"(<div id="Block"><input id="Inner" value="a"></div>
+        <input name="Inner" value="b">)"));
+    EXPECT_EQ(FillLines({"Block=Text", "Inner=y"}), 2);
+    EXPECT_EQ(Text("document.body.innerText.trim()"), "Text");
+    EXPECT_EQ(Text("document.getElementsByName('Inner')[0].value"), "y");
+    EXPECT_EQ(Text("document.querySelectorAll('[id=Inner]').length+''"), "0");
+}
+
 TEST_F(FormFillingTest, RefusedWriteEndsTheRunAndKeepsEarlierWrites) {
     ASSERT_TRUE(LoadHtml(R"(<input id="Name"><input id="PLZ" type="number">
         <input id="Ort">)"));
