@@ -189,6 +189,7 @@ protected:
         target = window->cmbVorlage;
         target->installEventFilter(&recorder);
     }
+    testing::TModalCloser closer;
     std::unique_ptr<TFormMain> window;
     QWidget* target = nullptr;
     testing::TInputRecorder recorder;

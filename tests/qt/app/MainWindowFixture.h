@@ -4,12 +4,16 @@
 
 #include "app/frmMain.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <memory>
 #include <vector>
 
@@ -25,6 +29,22 @@ inline std::unique_ptr<TFormMain> OpenMainWindow(const QStringList& extra = {}) 
     arguments += extra;
     return std::make_unique<TFormMain>(arguments);
 }
+
+// While it lives, closes every modal dialog that opens (the help command may show a message).
+class TModalCloser : public QObject {
+public:
+    TModalCloser() {
+        FTimer.setInterval(50);
+        QObject::connect(&FTimer, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        FTimer.start();
+    }
+
+private:
+    QTimer FTimer;
+};
 
 // A your-data dialog that records being shown modally and closes itself at once.
 class TRecordingDialog : public QDialog {
@@ -79,5 +99,21 @@ protected:
         return false;
     }
 };
+
+// Runs a script in the page's own world and waits for its result (invalid after 5 seconds).
+inline QVariant RunScript(QWebEngineView* view, const QString& script) {
+    struct Reply {
+        bool Done = false;
+        QVariant Value;
+    };
+    auto reply = std::make_shared<Reply>();
+    view->page()->runJavaScript(script, [reply](const QVariant& value) {
+        reply->Value = value;
+        reply->Done = true;
+    });
+    if (!QTest::qWaitFor([&] { return reply->Done; }, 5000))
+        return {};
+    return reply->Value;
+}
 
 } // namespace hovlo::testing
