@@ -1,14 +1,19 @@
 // Panel, label, button and group box: the defaults a form gets when it stores nothing, the
 // label's click, the button's dialog results.
 #include "FakeShell.h"
+#include "controls/KitLook.h"
 #include "controls/VeskButton.h"
 #include "controls/VeskGroupBox.h"
 #include "controls/VeskLabel.h"
 #include "controls/VeskPanel.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QEnterEvent>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -145,6 +150,58 @@ TEST(VeskButton, WithoutModalResultLeavesTheDialogOpen) {
     dlg.show();
     QTest::mouseClick(btn, Qt::LeftButton);
     EXPECT_TRUE(dlg.isVisible());
+}
+
+} // namespace
+} // namespace hovlo
+
+namespace hovlo {
+namespace {
+
+QColor PixelOf(QWidget& w, int x, int y) {
+    return w.grab().toImage().pixelColor(x, y);
+}
+
+TEST(KitLook, InstallsFusionThePaletteAndAResolvableTahoma) {
+    InstallKitLook(*qApp);
+    EXPECT_TRUE(KitFontAvailable());
+    const QFontInfo info(QApplication::font());
+    EXPECT_EQ(info.family(), "Tahoma");
+    EXPECT_EQ(info.pixelSize(), 11); // 8 points at 96 dpi
+    EXPECT_EQ(QApplication::style()->name(), "fusion");
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(238, 238, 238));
+    EXPECT_EQ(TVeskLabel().height(), 21); // the look does not move the defaults
+}
+
+TEST(KitLook, ButtonRimShowsHoverFocusAndDefault) {
+    QDialog dlg;
+    auto* btn = new TVeskButton(&dlg);
+    auto* other = new TVeskButton(&dlg);
+    other->move(0, 40);
+    btn->setRoundColor(QColor(0xEEEEEE));
+    dlg.show();
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    other->setFocus();
+    const auto rimHue = [&] { return PixelOf(*btn, 2, btn->height() / 2).hue(); };
+    const int plain = PixelOf(*btn, 2, btn->height() / 2).saturation();
+    EXPECT_LT(plain, 30);                             // no rim: the grey face
+    EXPECT_EQ(PixelOf(*btn, 0, 0), QColor(0xEEEEEE)); // the corner shows RoundColor
+
+    btn->setDefault(true);
+    EXPECT_NEAR(rimHue(), QColor(0x70A0FC).hue(), 12);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(btn, &enter);
+    EXPECT_NEAR(rimHue(), QColor(0xFFAC00).hue(), 12);
+}
+
+TEST(KitLook, PanelShowsALoweredOuterAndARaisedInnerBevel) {
+    TVeskPanel pnl;
+    pnl.resize(40, 20);
+    EXPECT_EQ(PixelOf(pnl, 0, 0).rgb(), pnl.palette().color(QPalette::Dark).rgb());
+    EXPECT_EQ(PixelOf(pnl, 1, 1).rgb(), pnl.palette().color(QPalette::Light).rgb());
+    EXPECT_EQ(PixelOf(pnl, 39, 19).rgb(), pnl.palette().color(QPalette::Light).rgb());
+    EXPECT_EQ(PixelOf(pnl, 38, 18).rgb(), pnl.palette().color(QPalette::Dark).rgb());
 }
 
 } // namespace

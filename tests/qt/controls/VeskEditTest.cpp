@@ -18,6 +18,7 @@ const QString kEuro = QString::fromUtf8(" \u20AC");
 class EditForm : public ::testing::Test {
 protected:
     void SetUp() override {
+        previousLocale = QLocale();
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         form = std::make_unique<QWidget>();
         auto* layout = new QVBoxLayout(form.get());
@@ -30,7 +31,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         other->setFocus();
     }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+    void TearDown() override { QLocale::setDefault(previousLocale); }
 
     void Enter() {
         df->setFocus();
@@ -45,6 +46,7 @@ protected:
             QTest::keyClicks(df, text);
     }
 
+    QLocale previousLocale;
     std::unique_ptr<QWidget> form;
     QLineEdit* other = nullptr;
     TVeskEdit* df = nullptr;
