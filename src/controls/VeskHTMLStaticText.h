@@ -116,6 +116,9 @@ public:
     void AdjustAutoSize();
 
     QSize sizeHint() const override;
+    // In asVertical sizing a layout gets the wrapped height for a width.
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
 
 signals:
     // A clicked link that the shell did not open, or every link when AutoShellExecute is false.

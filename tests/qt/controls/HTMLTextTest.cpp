@@ -118,5 +118,16 @@ TEST(VeskHTMLStaticText, WrapsToItsWidthInVerticalMode) {
     EXPECT_EQ(sized.at(1).at(0).toInt(), 600);
 }
 
+TEST(VeskHTMLStaticText, HorizontalModeSetsOnlyTheWidth) {
+    TVeskHTMLStaticText lbl;
+    lbl.resize(10, 40);
+    lbl.setAutoSizeType(asHorizontal);
+    lbl.setAutoSizing(true);
+    QSignalSpy sized(&lbl, &TVeskHTMLStaticText::OnNewSize);
+    lbl.HTMLText().Add("<b>Breite</b> nach dem Text");
+    ASSERT_EQ(sized.count(), 1);
+    EXPECT_EQ(lbl.size(), QSize(lbl.UnwrappedTextSize().width() + 6, 40));
+}
+
 } // namespace
 } // namespace hovlo
