@@ -1,6 +1,8 @@
 #include "platform/Application.h"
 
 #include "data/IniFile.h"
+#include "platform/LinuxSystemProbe.h"
+#include "platform/TWebBrowser.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -14,6 +16,7 @@ bool gTerminated = false; // the application's own termination request
 void PrepareApplication() {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    RegisterCommandLinkScheme();
 }
 
 void Terminate() {
@@ -37,5 +40,10 @@ std::string WindowsFolder() {
 }
 
 void InstallProfileFolderResolver() { SetProfileFolderResolver([] { return WindowsFolder(); }); }
+
+void InstallPlatformServices() {
+    InstallProfileFolderResolver();
+    InstallSystemProbe();
+}
 
 } // namespace hovlo::platform

@@ -13,7 +13,8 @@ inline QString ApplicationTitle() { return QStringLiteral("Hovlo"); }
 // command-link scheme). Called first by the program entry and by the test programs.
 void PrepareApplication();
 
-// Asks the run loop to end at its next turn (also when asked before the loop runs).
+// Asks the run loop to end at its next turn. Asked before the loop runs, the program entry
+// does not start the loop at all.
 void Terminate();
 // True once Terminate has been asked for.
 bool Terminated();
@@ -22,5 +23,8 @@ bool Terminated();
 std::string WindowsFolder();
 // Lets bare profile names of the core resolve to WindowsFolder().
 void InstallProfileFolderResolver();
+// Installs what the core asks of this platform: the profile folder and the system probe.
+// Called once by the program entry after the application object exists.
+void InstallPlatformServices();
 
 } // namespace hovlo::platform
