@@ -2,6 +2,7 @@
 
 #include "data/IniFile.h"
 #include "platform/LinuxSystemProbe.h"
+#include "platform/TWebBrowser.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -15,6 +16,7 @@ bool gTerminated = false; // the application's own termination request
 void PrepareApplication() {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    RegisterCommandLinkScheme();
 }
 
 void Terminate() {
