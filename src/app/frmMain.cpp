@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/FieldList.h"
+#include "controls/KitLook.h"
 #include "controls/VeskButton.h"
 #include "controls/VeskHTMLStaticText.h"
 #include "controls/VeskLabel.h"
@@ -96,7 +97,7 @@ TVeskButton* NewButton(const char* name, const QString& caption, QWidget* parent
     auto* button = new TVeskButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setCaption(caption);
-    button->setFont(PixelFont("Tahoma", 11));
+    button->setFont(KitFont());
     button->setRoundColor(kWindowColour);
     button->setGeometry(left, 5, 100, 23);
     return button;
@@ -134,7 +135,7 @@ void TFormMain::CreateControls() {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QString::fromUtf8(kDefaultCaption));
     setMinimumSize(575, 300);
-    setFont(PixelFont("Tahoma", 11));
+    setFont(KitFont());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowColour);
     palette.setColor(QPalette::Button, kWindowColour);
@@ -185,8 +186,7 @@ void TFormMain::CreateControls() {
     pnlButtons->setGeometry(0, 105, kDesignWidth, kButtonRowHeight);
     imgBorder = NewImage("imgBorder", ":/pictures/Border.jpg", pnlButtons);
     imgBorder->setGeometry(0, 0, kDesignWidth, kButtonRowHeight);
-    VeskLabel1 = NewLabel("VeskLabel1", pnlButtons, PixelFont("Tahoma", 11),
-                          palette.color(QPalette::WindowText));
+    VeskLabel1 = NewLabel("VeskLabel1", pnlButtons, KitFont(), palette.color(QPalette::WindowText));
     VeskLabel1->setCaption(QString::fromUtf8("Ü&bertragungsart:"));
     VeskLabel1->setGeometry(4, 7, 85, 21);
     cmbVorlage = new QComboBox(pnlButtons);
@@ -242,7 +242,7 @@ void TFormMain::CreateControls() {
 void TFormMain::CreateMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
-    bar->setFont(PixelFont("Tahoma", 11));
+    bar->setFont(KitFont());
     // The flat light look of the design's menu: white lists, a grey icon column, framed
     // highlight.
     bar->setStyleSheet(QStringLiteral(
