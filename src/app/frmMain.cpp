@@ -328,8 +328,12 @@ void TFormMain::FormCreate(const QStringList& arguments) {
     CollectSystemData(FRun.FFieldList);
     ComposeCustomerLine();
     lblProgTitle->setCaption(QString::fromStdString(FRun.FProductName));
-    WebPrint->Navigate(QStringLiteral("about:blank"));
-    ShowPage(FRun.FPageMode);
+    // A run that ends before its loop starts loads no page: nothing would show it, and an
+    // unusable configuration sends nothing to the support server.
+    if (!platform::Terminated()) {
+        WebPrint->Navigate(QStringLiteral("about:blank"));
+        ShowPage(FRun.FPageMode);
+    }
     VeskPanel4->resize(VeskPanel4->width(), 0);
     LayoutClient();
 }

@@ -5,6 +5,7 @@
 #include "platform/TWebBrowser.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QMetaObject>
 
 namespace hovlo::platform {
@@ -17,6 +18,9 @@ void PrepareApplication() {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     RegisterCommandLinkScheme();
+    // The engine reports its graphics set-up at every start; that is no message for a customer.
+    // QT_LOGGING_RULES still turns it back on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 
 void Terminate() {

@@ -149,8 +149,7 @@ void TPrintHandler::PrintPreview() {
         preview.setWindowTitle(QStringLiteral("Druckvorschau"));
         preview.resize(900, 700);
         FPreview = &preview;
-        connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-                &TPrintHandler::PaintPreview);
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this, &TPrintHandler::PaintPreview);
         connect(&preview, &QDialog::finished, this, [this] {
             if (FPainting)
                 FClosedWhilePainting = true;
