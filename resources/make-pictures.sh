@@ -13,6 +13,8 @@ top='#e8edf3'    # light end of the band: the dark title and customer line stand
 bottom='#5b7391' # dark end: the white header text with its shadow stands on it
 band=101         # height of the band; the rest of the banner is white
 export MAGICK_TIME_LIMIT=60
+# No time stamps in the PNG files, so that drawing again changes nothing.
+png="-define png:exclude-chunk=date,time +set date:create +set date:modify"
 
 # The band: a vertical gradient over white, shared by all banners.
 convert -size 1152x105 xc:white \
@@ -46,8 +48,8 @@ fax() { # a machine with a sheet coming out and signal arcs
         -fill '#f4b860' -stroke '#c98a2e' -draw 'rectangle 1010,56 1050,70' \
         -fill '#9fd3a8' -stroke '#5e9c69' -draw 'circle 1070,63 1070,57' -draw 'circle 1088,63 1088,57' \
         -draw 'circle 1070,78 1070,72' -draw 'circle 1088,78 1088,72' \
-        -fill none -stroke '#ffffffb0' -draw 'arc 1100,0 1140,40 270,360' \
-        -draw 'arc 1092,-8 1148,48 270,360' "$1"
+        -fill none -stroke '#ffffffb0' -draw 'arc 1096,14 1124,42 270,360' \
+        -draw 'arc 1088,6 1132,50 270,360' -draw 'arc 1080,-2 1140,58 270,360' "$1"
 }
 letter() { # an envelope with a sheet and a stamp
     convert "$1" -strokewidth 2 \
@@ -72,13 +74,13 @@ convert -size 1152x45 gradient:'#f3f6f9-#c3cfdc' -quality 92 Border.jpg
 # Menu images: 0 a page (not shown by the menu), 1 a printer, 2 an information symbol.
 convert -size 16x16 xc:none -fill white -stroke '#5b7391' \
     -draw 'polygon 3,1 10,1 13,4 13,14 3,14' -stroke '#9aa9ba' \
-    -draw 'line 5,6 11,6' -draw 'line 5,9 11,9' -draw 'line 5,12 9,12' Menu0.png
+    -draw 'line 5,6 11,6' -draw 'line 5,9 11,9' -draw 'line 5,12 9,12' $png Menu0.png
 convert -size 16x16 xc:none -stroke '#3e536d' -fill white -draw 'rectangle 4,1 11,6' \
     -fill '#7d93ad' -draw 'roundrectangle 1,5 14,11 1,1' \
     -fill white -draw 'rectangle 4,9 11,14' -stroke '#9aa9ba' -draw 'line 5,11 10,11' \
-    -stroke none -fill '#9fd3a8' -draw 'point 12,7' Menu1.png
+    -stroke none -fill '#9fd3a8' -draw 'point 12,7' $png Menu1.png
 convert -size 16x16 xc:none -fill '#2f6fb7' -stroke '#1f4f86' -draw 'circle 7.5,7.5 7.5,0.5' \
     -stroke none -fill white -draw 'rectangle 7,6 8,12' -draw 'rectangle 6,6 7,6' \
-    -draw 'rectangle 6,12 9,12' -draw 'circle 7.5,3.5 7.5,2.6' Menu2.png
+    -draw 'rectangle 6,12 9,12' -draw 'circle 7.5,3.5 7.5,2.6' $png Menu2.png
 
 rm -f band.png online.png fax.png letter.png

@@ -1,6 +1,11 @@
 #include "app/frmMain.h"
 
 #include "app/FieldList.h"
+#include "controls/KitLook.h"
+#include "controls/VeskButton.h"
+#include "controls/VeskHTMLStaticText.h"
+#include "controls/VeskLabel.h"
+#include "controls/VeskPanel.h"
 #include "data/SystemProbe.h"
 #include "platform/Application.h"
 #include "platform/TWebBrowser.h"
@@ -11,13 +16,11 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
-#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -41,10 +44,11 @@ const QColor kBrowserPanelColour(216, 228, 248);
 constexpr int kButtonRowHeight = 34;
 constexpr int kLabelLeft = 4;
 
+// Two lines; the first ends in a blank.
 const char* const kHeaderDesignHtml =
     "Bitte formulieren Sie ihre Problembeschreibung oder einzelne Suchbegriffe unter \"Ihre "
-    "Frage\". Sollten Sie keine passende Lösung finden, <br>können Sie anschließend eine eMail an "
-    "den Support verfassen.";
+    "Frage\". Sollten Sie keine passende Lösung finden, \n"
+    "können Sie anschließend eine eMail an den Support verfassen.";
 
 QFont PixelFont(const char* family, int pixelHeight, bool bold = false) {
     QFont font(QString::fromLatin1(family));
@@ -53,9 +57,12 @@ QFont PixelFont(const char* family, int pixelHeight, bool bold = false) {
     return font;
 }
 
-QWidget* NewPanel(const char* name, QWidget* parent) {
-    auto* panel = new QWidget(parent);
+// A flat panel (both bevels off) in the parent's colour.
+TVeskPanel* NewPanel(const char* name, QWidget* parent) {
+    auto* panel = new TVeskPanel(parent);
     panel->setObjectName(QString::fromLatin1(name));
+    panel->setBevelInner(bvNone);
+    panel->setBevelOuter(bvNone);
     return panel;
 }
 
@@ -68,22 +75,30 @@ QLabel* NewImage(const char* name, const char* resource, QWidget* parent) {
     return image;
 }
 
-QLabel* NewLabel(const char* name, QWidget* parent, const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(parent);
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+// A transparent label without click focus and without image spacing.
+TVeskLabel* NewLabel(const char* name, QWidget* parent, const QFont& font, const QColor& colour) {
+    auto* label = new TVeskLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFocusPolicy(Qt::NoFocus); // ClickFocus false
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    label->setTransparent(true);
+    label->setClickFocus(false);
+    label->setSpacing(0);
+    SetTextColour(label, colour);
     return label;
 }
 
-QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent, int left) {
-    auto* button = new QPushButton(caption, parent);
+TVeskButton* NewButton(const char* name, const QString& caption, QWidget* parent, int left) {
+    auto* button = new TVeskButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setFont(PixelFont("Tahoma", 11));
+    button->setCaption(caption);
+    button->setFont(KitFont());
+    button->setRoundColor(kWindowColour);
     button->setGeometry(left, 5, 100, 23);
     return button;
 }
@@ -120,7 +135,7 @@ void TFormMain::CreateControls() {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QString::fromUtf8(kDefaultCaption));
     setMinimumSize(575, 300);
-    setFont(PixelFont("Tahoma", 11));
+    setFont(KitFont());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowColour);
     palette.setColor(QPalette::Button, kWindowColour);
@@ -145,21 +160,24 @@ void TFormMain::CreateControls() {
 
     lblKundennummer = NewLabel("lblKundennummer", pnlImage, PixelFont("Verdana", 16, true),
                                palette.color(QPalette::WindowText));
-    lblKundennummer->setTextFormat(Qt::PlainText);
+    lblKundennummer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblProgTitle = NewLabel("lblProgTitle", pnlImage, PixelFont("Verdana", 24, true), kTitleColour);
-    lblProgTitle->setTextFormat(Qt::PlainText);
-    lblProgTitle->setText(QStringLiteral("Veskora Produkt"));
-    lblHeaderText = NewLabel("lblHeaderText", pnlImage, PixelFont("Verdana", 15), Qt::white);
-    lblHeaderText->setTextFormat(Qt::RichText);
-    lblHeaderText->setWordWrap(true);
-    lblHeaderText->setText(QString::fromUtf8(kHeaderDesignHtml));
-    auto* shadow = new QGraphicsDropShadowEffect(lblHeaderText);
-    shadow->setOffset(1, 1);
-    shadow->setBlurRadius(0);
-    shadow->setColor(QColor(40, 52, 68));
-    lblHeaderText->setGraphicsEffect(shadow);
+    lblProgTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblProgTitle->setCaption(QStringLiteral("Veskora Produkt"));
+    lblHeaderText = new TVeskHTMLStaticText(pnlImage);
+    lblHeaderText->setObjectName(QStringLiteral("lblHeaderText"));
+    lblHeaderText->setFont(PixelFont("Verdana", 15));
+    SetTextColour(lblHeaderText, Qt::white);
+    lblHeaderText->setAutoScroll(false);
+    lblHeaderText->setMiniScroll(false);
+    lblHeaderText->setAutoSizing(false);
+    lblHeaderText->setAutoSizeType(asVertical);
+    lblHeaderText->setShadowOffset(1);
+    lblHeaderText->setVAlignment(tvaTop);
+    lblHeaderText->setTransparent(true);
+    lblHeaderText->HTMLText().SetText(QString::fromUtf8(kHeaderDesignHtml));
     const THeaderLabels& design = kHeaderDesign;
-    QLabel* const labels[] = {lblProgTitle, lblKundennummer, lblHeaderText};
+    QWidget* const labels[] = {lblProgTitle, lblKundennummer, lblHeaderText};
     for (std::size_t i = 0; i < design.size(); ++i)
         labels[i]->setGeometry(kLabelLeft, design[i].Top, design[i].Width, design[i].Height);
 
@@ -168,18 +186,16 @@ void TFormMain::CreateControls() {
     pnlButtons->setGeometry(0, 105, kDesignWidth, kButtonRowHeight);
     imgBorder = NewImage("imgBorder", ":/pictures/Border.jpg", pnlButtons);
     imgBorder->setGeometry(0, 0, kDesignWidth, kButtonRowHeight);
-    VeskLabel1 = NewLabel("VeskLabel1", pnlButtons, PixelFont("Tahoma", 11),
-                          palette.color(QPalette::WindowText));
-    VeskLabel1->setText(QString::fromUtf8("Ü&bertragungsart:"));
+    VeskLabel1 = NewLabel("VeskLabel1", pnlButtons, KitFont(), palette.color(QPalette::WindowText));
+    VeskLabel1->setCaption(QString::fromUtf8("Ü&bertragungsart:"));
     VeskLabel1->setGeometry(4, 7, 85, 21);
-    VeskLabel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     cmbVorlage = new QComboBox(pnlButtons);
     cmbVorlage->setObjectName(QStringLiteral("cmbVorlage"));
     cmbVorlage->setEditable(false);
     cmbVorlage->addItems({QStringLiteral("FAQ / Onlineformular"), QStringLiteral("Fax (offline)"),
                           QStringLiteral("Brief (offline)")});
     cmbVorlage->setGeometry(92, 7, 140, 21);
-    VeskLabel1->setBuddy(cmbVorlage);
+    VeskLabel1->setFocusControl(cmbVorlage);
     btnDatenEintragen =
         NewButton("btnDatenEintragen", QString::fromUtf8("&Formular füllen"), pnlButtons, 240);
     btnDatenEintragen->hide();
@@ -190,10 +206,7 @@ void TFormMain::CreateControls() {
     // The visible browser fills the rest; the print browser sits in a panel at the bottom.
     VeskPanel1 = NewPanel("VeskPanel1", FClient);
     VeskPanel2 = NewPanel("VeskPanel2", VeskPanel1);
-    VeskPanel2->setAutoFillBackground(true);
-    QPalette browserPanel = VeskPanel2->palette();
-    browserPanel.setColor(QPalette::Window, kBrowserPanelColour);
-    VeskPanel2->setPalette(browserPanel);
+    VeskPanel2->setColor(kBrowserPanelColour);
     FillWith(VeskPanel1, VeskPanel2);
     WebBrowser = new platform::TWebBrowser(VeskPanel2);
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
@@ -221,15 +234,15 @@ void TFormMain::CreateControls() {
             &TFormMain::WebBrowserDocumentComplete);
     // activated: only a choice of the user, never the index that ShowPage sets.
     connect(cmbVorlage, &QComboBox::activated, this, &TFormMain::cmbVorlageChange);
-    connect(btnDatenEintragen, &QPushButton::clicked, this, &TFormMain::btnDatenEintragenClick);
-    connect(btnDrucken, &QPushButton::clicked, this, &TFormMain::mDruckenClick);
-    connect(btnIhreDaten, &QPushButton::clicked, this, &TFormMain::mKundendatenClick);
+    connect(btnDatenEintragen, &TVeskButton::clicked, this, &TFormMain::btnDatenEintragenClick);
+    connect(btnDrucken, &TVeskButton::clicked, this, &TFormMain::mDruckenClick);
+    connect(btnIhreDaten, &TVeskButton::clicked, this, &TFormMain::mKundendatenClick);
 }
 
 void TFormMain::CreateMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
-    bar->setFont(PixelFont("Tahoma", 11));
+    bar->setFont(KitFont());
     // The flat light look of the design's menu: white lists, a grey icon column, framed
     // highlight.
     bar->setStyleSheet(QStringLiteral(
@@ -314,7 +327,7 @@ void TFormMain::FormCreate(const QStringList& arguments) {
     CollectCustomerData(FRun.FFieldList);
     CollectSystemData(FRun.FFieldList);
     ComposeCustomerLine();
-    lblProgTitle->setText(QString::fromStdString(FRun.FProductName));
+    lblProgTitle->setCaption(QString::fromStdString(FRun.FProductName));
     // A run that ends before its loop starts loads no page: nothing would show it, and an
     // unusable configuration sends nothing to the support server.
     if (!platform::Terminated()) {
@@ -340,7 +353,9 @@ bool TFormMain::ReadSettings() {
     return true;
 }
 
-void TFormMain::CollectCustomerData(TFieldList& list) { hovlo::CollectCustomerData(list, FRun); }
+void TFormMain::CollectCustomerData(TFieldList& list) {
+    hovlo::CollectCustomerData(list, FRun);
+}
 
 void TFormMain::CollectSystemData(TFieldList& list) {
     hovlo::CollectSystemData(list, SystemProbe());
@@ -348,7 +363,7 @@ void TFormMain::CollectSystemData(TFieldList& list) {
 
 void TFormMain::ComposeCustomerLine() {
     const TVeskIni& store = *FRun.FCustomerIni;
-    lblKundennummer->setText(QString::fromStdString(
+    lblKundennummer->setCaption(QString::fromStdString(
         CustomerLine(store.GetVorname(), store.GetNachname(), store.GetKundenNr())));
 }
 
@@ -384,7 +399,7 @@ void TFormMain::pnlImageResize() {
         imgLogoFax->setGeometry(client);
     if (FLetterAligned)
         imgLogoBrief->setGeometry(client);
-    QLabel* const labels[] = {lblProgTitle, lblKundennummer, lblHeaderText};
+    QWidget* const labels[] = {lblProgTitle, lblKundennummer, lblHeaderText};
     for (std::size_t i = 0; i < layout.Labels.size(); ++i) {
         const TLabelBounds& bounds = layout.Labels[i];
         labels[i]->setGeometry(labels[i]->x(), bounds.Top, std::max(0, bounds.Width),

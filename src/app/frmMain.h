@@ -8,6 +8,10 @@
 
 #include "app/MainWindowLogic.h"
 #include "app/RunState.h"
+#include "controls/VeskButton.h"
+#include "controls/VeskHTMLStaticText.h"
+#include "controls/VeskLabel.h"
+#include "controls/VeskPanel.h"
 
 #include <QMainWindow>
 
@@ -15,8 +19,6 @@ class QAction;
 class QComboBox;
 class QDialog;
 class QLabel;
-class QMenu;
-class QPushButton;
 
 namespace hovlo {
 
@@ -41,25 +43,25 @@ public:
     void ShowPage(TPageMode mode);
 
     // The window's controls, owned by the window; named as their object names.
-    QWidget* pnlImage = nullptr;
-    QLabel* imgLogoOnline = nullptr;
+    TVeskPanel* pnlImage = nullptr;
+    QLabel* imgLogoOnline = nullptr; // the banners: stretched pictures
     QLabel* imgLogoFax = nullptr;
     QLabel* imgLogoBrief = nullptr;
-    QLabel* lblKundennummer = nullptr;
-    QLabel* lblProgTitle = nullptr;
-    QLabel* lblHeaderText = nullptr;
-    QWidget* VeskPanel1 = nullptr;
-    QWidget* VeskPanel2 = nullptr;
+    TVeskLabel* lblKundennummer = nullptr;
+    TVeskLabel* lblProgTitle = nullptr;
+    TVeskHTMLStaticText* lblHeaderText = nullptr;
+    TVeskPanel* VeskPanel1 = nullptr;
+    TVeskPanel* VeskPanel2 = nullptr;
     platform::TWebBrowser* WebBrowser = nullptr;
-    QWidget* VeskPanel4 = nullptr;
+    TVeskPanel* VeskPanel4 = nullptr;
     platform::TWebBrowser* WebPrint = nullptr;
-    QWidget* pnlButtons = nullptr;
+    TVeskPanel* pnlButtons = nullptr;
     QLabel* imgBorder = nullptr;
-    QLabel* VeskLabel1 = nullptr;
+    TVeskLabel* VeskLabel1 = nullptr;
     QComboBox* cmbVorlage = nullptr;
-    QPushButton* btnDatenEintragen = nullptr;
-    QPushButton* btnDrucken = nullptr;
-    QPushButton* btnIhreDaten = nullptr;
+    TVeskButton* btnDatenEintragen = nullptr;
+    TVeskButton* btnDrucken = nullptr;
+    TVeskButton* btnIhreDaten = nullptr;
     QAction* mSeiteEinrichten = nullptr;
     QAction* mDrucken = nullptr;
     QAction* mBeenden = nullptr;

@@ -123,6 +123,12 @@ void TWebBrowser::LoadingChanged(const QWebEngineLoadingInfo& info) {
         }
         return;
     }
+    // A navigation that replaces a cancelled one before the engine has ended it is reported
+    // without a start: its end is still the end of the load Navigate asked for.
+    if (!started && FAwaitingStart && info.url() == FRequested) {
+        FAwaitingStart = false;
+        FPendingLoads = 0;
+    }
     if (started) {
         ++FPendingLoads;
         FAwaitingStart = false;
@@ -147,8 +153,9 @@ TWebBrowser::~TWebBrowser() {
 void TWebBrowser::Navigate(const QString& address) {
     FReadyState = 1;
     FAwaitingStart = true;
-    FPage->setUrl(address.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(address)
-                                                       : QUrl(address));
+    FRequested =
+        address.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(address) : QUrl(address);
+    FPage->setUrl(FRequested);
 }
 
 QString TWebBrowser::AddressText(const QUrl& url) {

@@ -92,6 +92,7 @@ private:
     bool FHadDocument = false; // a document has completed before
     int FPendingLoads = 0;     // loads started and not yet ended
     QList<QUrl> FCancelled;    // main-frame navigations cancelled, until the engine ends them
+    QUrl FRequested;           // the address Navigate asked for last
 };
 
 // The profile all browsers share: off the record, with the command-link scheme handler; created

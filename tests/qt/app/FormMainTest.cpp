@@ -1,6 +1,7 @@
 // The main window's layout, start-up texts, page selection and message hook (offscreen).
 #include "qt/app/MainWindowFixture.h"
 
+#include "data/IniFile.h"
 #include "platform/TWebBrowser.h"
 
 #include <QAction>
@@ -55,8 +56,6 @@ TEST(FormMain, StartsWithTheConfiguredTextsAndHiddenPageButtons) {
     auto window = OpenMainWindow({"-FAX"});
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Testfirma - Hovlo Test"));
     EXPECT_EQ(window->lblProgTitle->text(), QStringLiteral("Testprodukt 2027"));
-    EXPECT_TRUE(window->lblKundennummer->text().startsWith(QStringLiteral("Kundennummer: ")) ||
-                window->lblKundennummer->text().contains(QStringLiteral(", Kundennummer: ")));
     EXPECT_TRUE(window->btnDatenEintragen->isHidden());
     EXPECT_TRUE(window->btnDrucken->isHidden());
     EXPECT_FALSE(window->btnIhreDaten->isHidden());
@@ -66,6 +65,14 @@ TEST(FormMain, StartsWithTheConfiguredTextsAndHiddenPageButtons) {
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(window->cmbVorlage->itemText(i), items[i]);
     EXPECT_EQ(window->VeskPanel4->height(), 0);
+}
+
+TEST(FormMain, ComposesTheCustomerLineFromTheSharedCustomerFile) {
+    // The fixture folder stands in for the Windows folder, where the customer file lives.
+    SetProfileFolderResolver([] { return std::string(HOVLO_FIXTURES_DIR "/app"); });
+    auto window = OpenMainWindow({"-FAX"});
+    SetProfileFolderResolver({});
+    EXPECT_EQ(window->lblKundennummer->text(), QStringLiteral("Max Muster, Kundennummer: 4711"));
 }
 
 TEST(FormMain, KeepsTheVerticalOrderAndTheButtonAnchorsAtEveryWidth) {
@@ -179,7 +186,7 @@ TEST(FormMain, YourDataButtonShowsTheDialogModally) {
     EXPECT_TRUE(dialog.WasModal);
 }
 
-class MessageHook : public ::testing::Test {
+class ActiveMainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         window = OpenMainWindow({"-FAX"});
@@ -195,7 +202,7 @@ protected:
     testing::TInputRecorder recorder;
 };
 
-TEST_F(MessageHook, TurnsF1IntoTheHelpCommandAndSwallowsRightClicks) {
+TEST_F(ActiveMainWindow, TurnsF1IntoTheHelpCommandAndSwallowsRightClicks) {
     QSignalSpy help(window->mHilfe, &QAction::triggered);
     QTest::keyClick(target, Qt::Key_F1);
     EXPECT_EQ(help.count(), 1);
@@ -223,7 +230,18 @@ TEST_F(MessageHook, TurnsF1IntoTheHelpCommandAndSwallowsRightClicks) {
     EXPECT_EQ(help.count(), 2);
 }
 
-TEST_F(MessageHook, FiltersNothingWhileAnotherWindowIsActive) {
+TEST_F(ActiveMainWindow, TabsFromTheComboToTheVisibleButtonsAndBackToThePage) {
+    window->cmbVorlage->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->btnIhreDaten); // the hidden two are skipped
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(focus && window->WebBrowser->isAncestorOf(focus))
+        << (focus ? focus->metaObject()->className() : "none");
+}
+
+TEST_F(ActiveMainWindow, FiltersNothingWhileAnotherWindowIsActive) {
     QSignalSpy help(window->mHilfe, &QAction::triggered);
     QDialog dialog(window.get());
     dialog.show();
