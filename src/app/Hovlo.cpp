@@ -17,10 +17,11 @@ int main(int argc, char* argv[]) {
     hovlo::TdlgAbout dlgAbout(&FormMain);
     FormMain.SetDialogs(&FormKundendaten, &dlgAbout);
 
-    // An unusable command line or configuration ends the run at the loop's first turn; the
-    // window is not shown then.
-    if (!hovlo::platform::Terminated())
-        FormMain.show();
+    // An unusable command line or configuration ends the run before the loop takes its first
+    // turn: nothing is shown, and nothing waits for a quit request that a loop never sees.
+    if (hovlo::platform::Terminated())
+        return 0;
+    FormMain.show();
     QApplication::exec();
     return 0;
 }

@@ -13,7 +13,8 @@ inline QString ApplicationTitle() { return QStringLiteral("Hovlo"); }
 // command-link scheme). Called first by the program entry and by the test programs.
 void PrepareApplication();
 
-// Asks the run loop to end at its next turn (also when asked before the loop runs).
+// Asks the run loop to end at its next turn. Asked before the loop runs, the program entry
+// does not start the loop at all.
 void Terminate();
 // True once Terminate has been asked for.
 bool Terminated();
