@@ -1,5 +1,7 @@
 #include "app/frmMain.h"
 
+#include "app/FieldList.h"
+#include "data/SystemProbe.h"
 #include "platform/Application.h"
 
 #include <QCoreApplication>
@@ -73,9 +75,11 @@ bool TFormMain::ReadSettings() {
     return true;
 }
 
-void TFormMain::CollectCustomerData(TFieldList&) {}
+void TFormMain::CollectCustomerData(TFieldList& list) { hovlo::CollectCustomerData(list, FRun); }
 
-void TFormMain::CollectSystemData(TFieldList&) {}
+void TFormMain::CollectSystemData(TFieldList& list) {
+    hovlo::CollectSystemData(list, SystemProbe());
+}
 
 void TFormMain::ComposeCustomerLine() {}
 

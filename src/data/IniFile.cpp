@@ -7,6 +7,8 @@
 #include <iterator>
 #include <string_view>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace hovlo {
 
@@ -29,6 +31,13 @@ std::string_view Trim(std::string_view s) {
     while (!s.empty() && isBlank(s.back()))
         s.remove_suffix(1);
     return s;
+}
+
+std::size_t CharCount(std::string_view utf8) {
+    std::size_t n = 0;
+    for (const char c : utf8)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
 }
 
 std::string_view Unquote(std::string_view v) {
@@ -88,6 +97,45 @@ std::string LoadText(const std::string& fileName) {
     return DecodeText(ReadWholeFile(ResolveProfilePath(fileName)));
 }
 
+// The key names of a section in file order, each once (first spelling kept). Like the
+// platform's name listing, they come through one buffer of 16384 characters: each name with
+// its terminator, and one terminator at the end; names that no longer fit whole are left out.
+std::vector<std::string> SectionNames(std::string_view text, std::string_view section) {
+    constexpr std::size_t kNameBuffer = 16384;
+    std::vector<std::string> names;
+    std::unordered_set<std::string> seen;
+    std::size_t used = 1; // the final terminator
+    VisitSection(text, section, [&](const TEntry& e) {
+        if (!seen.insert(LowerAscii(e.key)).second)
+            return true;
+        const std::size_t need = CharCount(e.key) + 1;
+        if (used + need > kNameBuffer)
+            return false;
+        used += need;
+        names.emplace_back(e.key);
+        return true;
+    });
+    return names;
+}
+
+// The value of the first key of each name, cut to the profile limit; one pass over the text.
+std::unordered_map<std::string, std::string> FirstValues(std::string_view text,
+                                                         std::string_view section,
+                                                         const std::vector<std::string>& names) {
+    std::unordered_map<std::string, std::string> values;
+    for (const auto& n : names)
+        values.emplace(LowerAscii(n), std::string());
+    std::unordered_set<std::string> found;
+    VisitSection(text, section, [&](const TEntry& e) {
+        std::string lower = LowerAscii(e.key);
+        const auto it = values.find(lower);
+        if (it != values.end() && found.insert(std::move(lower)).second)
+            it->second = CutToChars(e.value, kProfileValueMax);
+        return found.size() < values.size();
+    });
+    return values;
+}
+
 } // namespace
 
 void SetProfileFolderResolver(TProfileFolderResolver resolver) {
@@ -134,44 +182,36 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 
 std::vector<std::string> TIniFile::ReadSection(const std::string& section) const {
     const std::string text = LoadText(FFileName);
-    std::vector<std::string> names;
-    VisitSection(text, section, [&](const TEntry& e) {
-        for (const auto& n : names)
-            if (EqualsNoCase(n, e.key))
-                return true;
-        names.emplace_back(e.key);
-        return true;
-    });
-    return names;
+    return SectionNames(text, section);
 }
 
-void TIniFile::ReadSectionValues(const std::string& section,
-                                 std::vector<std::string>& list) const {
+void TIniFile::ReadSectionValues(const std::string& section, std::vector<std::string>& list) const {
     const std::string text = LoadText(FFileName);
-    std::vector<std::pair<std::string_view, std::string>> values; // first occurrence per key
-    VisitSection(text, section, [&](const TEntry& e) {
-        for (const auto& v : values)
-            if (EqualsNoCase(v.first, e.key))
-                return true;
-        values.emplace_back(e.key, CutToChars(e.value, kProfileValueMax));
-        return true;
-    });
-    for (const auto& [key, value] : values) {
+    // Where each name of the list stands, by lower-case name (first line of a name wins).
+    std::unordered_map<std::string, std::size_t> index;
+    const auto reindex = [&] {
+        index.clear();
+        for (std::size_t i = 0; i < list.size(); ++i)
+            index.emplace(LowerAscii(std::string_view(list[i]).substr(0, list[i].find('='))), i);
+    };
+    reindex();
+    const std::vector<std::string> names = SectionNames(text, section);
+    const auto values = FirstValues(text, section, names);
+    for (const std::string& key : names) {
+        const std::string& value = values.at(LowerAscii(key));
         // Setting a value in the list: an existing name (any case) is replaced or, for an
         // empty value, removed; a new name with an empty value gives no line.
-        auto it = list.begin();
-        for (; it != list.end(); ++it) {
-            const auto eq = it->find('=');
-            if (EqualsNoCase(std::string_view(*it).substr(0, eq), key))
-                break;
-        }
-        if (it != list.end()) {
-            if (value.empty())
-                list.erase(it);
-            else
-                *it = std::string(key) + "=" + value;
+        const std::string lower = LowerAscii(key);
+        if (const auto it = index.find(lower); it != index.end()) {
+            if (value.empty()) {
+                list.erase(list.begin() + static_cast<std::ptrdiff_t>(it->second));
+                reindex();
+            } else {
+                list[it->second] = key + "=" + value;
+            }
         } else if (!value.empty()) {
-            list.push_back(std::string(key) + "=" + value);
+            index.emplace(lower, list.size());
+            list.push_back(key + "=" + value);
         }
     }
 }

@@ -34,10 +34,12 @@ public:
     // The value of the first key of that name in the first section of that name, or Default.
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
-    // The key names of the section in file order, each name once (first spelling kept).
+    // The key names of the section in file order, each name once (first spelling kept), as many
+    // as fit together into the platform's 16384-character name buffer.
     std::vector<std::string> ReadSection(const std::string& section) const;
-    // Appends name=value for every key of the section in file order; keys whose value is empty
-    // give no line, and a name already in the list (any case) has its value replaced instead.
+    // Appends name=value for every name ReadSection lists, with the first value of that key;
+    // keys whose value is empty give no line, and a name already in the list (any case) has
+    // its value replaced instead.
     void ReadSectionValues(const std::string& section, std::vector<std::string>& list) const;
 
 private:

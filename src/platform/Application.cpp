@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "data/IniFile.h"
+#include "platform/LinuxSystemProbe.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -37,5 +38,10 @@ std::string WindowsFolder() {
 }
 
 void InstallProfileFolderResolver() { SetProfileFolderResolver([] { return WindowsFolder(); }); }
+
+void InstallPlatformServices() {
+    InstallProfileFolderResolver();
+    InstallSystemProbe();
+}
 
 } // namespace hovlo::platform
