@@ -14,7 +14,7 @@ const std::array<TMessageBoxButtonSpec, 11>& MessageBoxButtonTable() {
         {mbbAll, "&Alle", 8, false},
         {mbbNoToAll, "&Nein f\u00fcr alle", 9, false},
         {mbbYesToAll, "&Ja f\u00fcr alle", 10, false},
-        {mbbHelp, "&Hilfe", mrNone, false},
+        {mbbHelp, "&Hilfe", 0, false},
     }};
     return table;
 }

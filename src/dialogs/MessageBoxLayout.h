@@ -32,15 +32,11 @@ inline constexpr TMessageBoxButtons mbbNoToAll = 0x0100;
 inline constexpr TMessageBoxButtons mbbYesToAll = 0x0200;
 inline constexpr TMessageBoxButtons mbbHelp = 0x0400;
 
-// Modal results; 0 leaves the box open.
-inline constexpr int mrNone = 0;
-inline constexpr int mrCancel = 2;
-
 // One row of the button table. Caption is UTF-8 with "&" before the Alt letter.
 struct TMessageBoxButtonSpec {
     TMessageBoxButtons Flag;
     const char* Caption;
-    int Result;
+    int Result;  // the modal result; 0 leaves the box open
     bool Escape; // pressed by the Escape key
 };
 
