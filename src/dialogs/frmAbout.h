@@ -13,9 +13,9 @@ class TVeskLabel;
 class TVeskPanel;
 
 // The maker's service address, and the about box's link that opens a new mail to it.
-inline constexpr const char* kServiceEMail = "service@veskora.example";
+inline constexpr const char* kServiceEMail = "info@vk.example";
 inline constexpr const char* kServiceMailLink =
-    "mailto:service@veskora.example?subject=Hovlo%20Kundenservice";
+    "mailto:info@vk.example?subject=Hovlo%20Kundenservice";
 
 class TdlgAbout : public QDialog {
     Q_OBJECT

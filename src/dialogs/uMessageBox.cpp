@@ -29,7 +29,9 @@ TVeskHTMLStaticText* MakeHtmlLabel(QWidget* parent, const char* name, QRect geom
     label->setGeometry(geometry);
     label->setFont(KitFont());
     label->setVAlignment(tvaTop);
-    label->setShadowOffset(1);
+    // The stored shadow offset of 1 only ever applied to text marked for a shadow; the kit's
+    // label shadows all of its text at any offset, so the box keeps 0 for plain, crisp text.
+    label->setShadowOffset(0);
     label->setAutoScroll(false);
     label->setMiniScroll(false);
     label->setAutoSizeType(sizing);

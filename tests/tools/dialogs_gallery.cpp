@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
     hovlo::InstallKitLook(app);
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("long");
     const std::string customerFolder = argc > 2 ? std::string(argv[2]) : std::string(".");
+    hovlo::platform::InstallPlatformServices();
     hovlo::SetProfileFolderResolver([customerFolder] { return customerFolder; });
 
     std::unique_ptr<QDialog> dialog;

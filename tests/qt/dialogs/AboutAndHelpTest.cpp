@@ -89,13 +89,22 @@ TEST_F(WithShell, AboutBoxShowsTheVersionAtEachShowingAndMailsTheService) {
     auto* mail = about.findChild<TVeskLabel*>(QStringLiteral("lblEMail"));
     QTest::mouseClick(mail, Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(shell.calls.size(), 1u);
-    EXPECT_EQ(shell.calls[0].file, "mailto:service@veskora.example?subject=Hovlo%20Kundenservice");
-    EXPECT_EQ(mail->Caption(), QStringLiteral("service@veskora.example"));
+    EXPECT_EQ(shell.calls[0].file, "mailto:info@vk.example?subject=Hovlo%20Kundenservice");
+    EXPECT_EQ(mail->Caption(), QStringLiteral("info@vk.example"));
 
     // Escape presses the OK button.
     QTest::keyClick(&about, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !about.isVisible(); }, 2000));
     EXPECT_EQ(about.result(), 1);
+}
+
+TEST(AboutBox, EveryLabelFitsInsideTheBox) {
+    TdlgAbout about;
+    about.show();
+    for (TVeskLabel* label : about.findChildren<TVeskLabel*>()) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        EXPECT_LE(label->x() + label->sizeHint().width(), about.width() - 8);
+    }
 }
 
 TEST_F(WithShell, HelpReportsOnlyAMissingFile) {
