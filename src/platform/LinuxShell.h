@@ -12,7 +12,8 @@ public:
     // "open" or the empty verb open a file or address; other verbs give kShellNoAssociation.
     // Missing folder gives kShellPathNotFound, missing file kShellFileNotFound, no default
     // application (or one that fails to launch) kShellNoAssociation. Relative names resolve
-    // against `directory`, else the working folder.
+    // against `directory`, else the working folder. A program file is opened like any document
+    // (by the application registered for its type), never run: link targets may come from pages.
     int ShellExecute(const std::string& verb, const std::string& file,
                      const std::string& parameters, const std::string& directory,
                      int showCommand) override;
