@@ -1,5 +1,6 @@
 // Program entry: the application object and the three windows that live for the whole run.
 #include "app/frmMain.h"
+#include "controls/KitLook.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmKundendaten.h"
 #include "platform/Application.h"
@@ -10,7 +11,8 @@ int main(int argc, char* argv[]) {
     hovlo::platform::PrepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(hovlo::platform::ApplicationTitle());
-    hovlo::platform::InstallProfileFolderResolver();
+    hovlo::platform::InstallPlatformServices();
+    hovlo::InstallKitLook(app);
 
     hovlo::TFormMain FormMain(QApplication::arguments());
     hovlo::TFormKundendaten FormKundendaten(&FormMain);

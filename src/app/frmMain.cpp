@@ -3,40 +3,299 @@
 #include "app/FieldList.h"
 #include "data/SystemProbe.h"
 #include "platform/Application.h"
+#include "platform/TWebBrowser.h"
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWebEngineView>
+
+// The pictures live in a static library; referencing their initialiser keeps them linked in.
+static void InitPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace hovlo {
 
+namespace {
+
+const QColor kWindowColour(238, 238, 238);
+const QColor kTitleColour(85, 85, 85);
+// clInactiveCaptionText of the classic desktop scheme; only seen while the page is not painted.
+const QColor kBrowserPanelColour(216, 228, 248);
+
+constexpr int kButtonRowHeight = 34;
+constexpr int kLabelLeft = 4;
+
+const char* const kHeaderDesignHtml =
+    "Bitte formulieren Sie ihre Problembeschreibung oder einzelne Suchbegriffe unter \"Ihre "
+    "Frage\". Sollten Sie keine passende Lösung finden, <br>können Sie anschließend eine eMail an "
+    "den Support verfassen.";
+
+QFont PixelFont(const char* family, int pixelHeight, bool bold = false) {
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+QWidget* NewPanel(const char* name, QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    return panel;
+}
+
+// A stretched picture (TImage with Stretch).
+QLabel* NewImage(const char* name, const char* resource, QWidget* parent) {
+    auto* image = new QLabel(parent);
+    image->setObjectName(QString::fromLatin1(name));
+    image->setPixmap(QPixmap(QString::fromLatin1(resource)));
+    image->setScaledContents(true);
+    return image;
+}
+
+QLabel* NewLabel(const char* name, QWidget* parent, const QFont& font, const QColor& colour) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFocusPolicy(Qt::NoFocus); // ClickFocus false
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent, int left) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(PixelFont("Tahoma", 11));
+    button->setGeometry(left, 5, 100, 23);
+    return button;
+}
+
+// Fills a panel with one child (the alignment "client").
+void FillWith(QWidget* panel, QWidget* child) {
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(child);
+}
+
+} // namespace
+
 TFormMain::TFormMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(QString::fromUtf8(kDefaultCaption));
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    lblProgTitle = new QLabel(central);
-    lblProgTitle->setObjectName(QStringLiteral("lblProgTitle"));
-    lblKundennummer = new QLabel(central);
-    lblKundennummer->setObjectName(QStringLiteral("lblKundennummer"));
-    layout->addWidget(lblProgTitle);
-    layout->addWidget(lblKundennummer);
-    layout->addStretch();
-    setCentralWidget(central);
+    InitPictures();
+    CreateControls();
+    CreateMenu();
     Loaded();
     FormCreate(arguments);
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+    if (FHookInstalled)
+        qApp->removeEventFilter(this);
+}
 
 void TFormMain::SetDialogs(QDialog* formKundendaten, QDialog* dlgAbout) {
     FFormKundendaten = formKundendaten;
     FDlgAbout = dlgAbout;
 }
 
-void TFormMain::Loaded() { resize(1024, 768); }
+void TFormMain::CreateControls() {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QString::fromUtf8(kDefaultCaption));
+    setMinimumSize(575, 300);
+    setFont(PixelFont("Tahoma", 11));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kWindowColour);
+    palette.setColor(QPalette::Button, kWindowColour);
+    setPalette(palette);
+
+    FClient = new QWidget(this);
+    FClient->setObjectName(QStringLiteral("FormMainClient"));
+    setCentralWidget(FClient);
+    FClient->installEventFilter(this);
+
+    // The header: banners below, the three labels over them.
+    pnlImage = NewPanel("pnlImage", FClient);
+    pnlImage->setGeometry(0, 0, kDesignWidth, 105);
+    imgLogoOnline = NewImage("imgLogoOnline", ":/pictures/LogoOnline.jpg", pnlImage);
+    imgLogoOnline->setGeometry(0, 0, kDesignWidth, 105);
+    imgLogoFax = NewImage("imgLogoFax", ":/pictures/LogoFax.jpg", pnlImage);
+    imgLogoFax->setGeometry(628, 12, 113, 33);
+    imgLogoFax->hide();
+    imgLogoBrief = NewImage("imgLogoBrief", ":/pictures/LogoBrief.jpg", pnlImage);
+    imgLogoBrief->setGeometry(756, 12, 137, 33);
+    imgLogoBrief->hide();
+
+    lblKundennummer = NewLabel("lblKundennummer", pnlImage, PixelFont("Verdana", 16, true),
+                               palette.color(QPalette::WindowText));
+    lblKundennummer->setTextFormat(Qt::PlainText);
+    lblProgTitle = NewLabel("lblProgTitle", pnlImage, PixelFont("Verdana", 24, true), kTitleColour);
+    lblProgTitle->setTextFormat(Qt::PlainText);
+    lblProgTitle->setText(QStringLiteral("Veskora Produkt"));
+    lblHeaderText = NewLabel("lblHeaderText", pnlImage, PixelFont("Verdana", 15), Qt::white);
+    lblHeaderText->setTextFormat(Qt::RichText);
+    lblHeaderText->setWordWrap(true);
+    lblHeaderText->setText(QString::fromUtf8(kHeaderDesignHtml));
+    auto* shadow = new QGraphicsDropShadowEffect(lblHeaderText);
+    shadow->setOffset(1, 1);
+    shadow->setBlurRadius(0);
+    shadow->setColor(QColor(40, 52, 68));
+    lblHeaderText->setGraphicsEffect(shadow);
+    const THeaderLabels& design = kHeaderDesign;
+    QLabel* const labels[] = {lblProgTitle, lblKundennummer, lblHeaderText};
+    for (std::size_t i = 0; i < design.size(); ++i)
+        labels[i]->setGeometry(kLabelLeft, design[i].Top, design[i].Width, design[i].Height);
+
+    // The button row over the background strip.
+    pnlButtons = NewPanel("pnlButtons", FClient);
+    pnlButtons->setGeometry(0, 105, kDesignWidth, kButtonRowHeight);
+    imgBorder = NewImage("imgBorder", ":/pictures/Border.jpg", pnlButtons);
+    imgBorder->setGeometry(0, 0, kDesignWidth, kButtonRowHeight);
+    VeskLabel1 = NewLabel("VeskLabel1", pnlButtons, PixelFont("Tahoma", 11),
+                          palette.color(QPalette::WindowText));
+    VeskLabel1->setText(QString::fromUtf8("Ü&bertragungsart:"));
+    VeskLabel1->setGeometry(4, 7, 85, 21);
+    VeskLabel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    cmbVorlage = new QComboBox(pnlButtons);
+    cmbVorlage->setObjectName(QStringLiteral("cmbVorlage"));
+    cmbVorlage->setEditable(false);
+    cmbVorlage->addItems({QStringLiteral("FAQ / Onlineformular"), QStringLiteral("Fax (offline)"),
+                          QStringLiteral("Brief (offline)")});
+    cmbVorlage->setGeometry(92, 7, 140, 21);
+    VeskLabel1->setBuddy(cmbVorlage);
+    btnDatenEintragen =
+        NewButton("btnDatenEintragen", QString::fromUtf8("&Formular füllen"), pnlButtons, 240);
+    btnDatenEintragen->hide();
+    btnDrucken = NewButton("btnDrucken", QStringLiteral("D&rucken..."), pnlButtons, 348);
+    btnDrucken->hide();
+    btnIhreDaten = NewButton("btnIhreDaten", QStringLiteral("&Ihre Daten..."), pnlButtons, 1042);
+
+    // The visible browser fills the rest; the print browser sits in a panel at the bottom.
+    VeskPanel1 = NewPanel("VeskPanel1", FClient);
+    VeskPanel2 = NewPanel("VeskPanel2", VeskPanel1);
+    VeskPanel2->setAutoFillBackground(true);
+    QPalette browserPanel = VeskPanel2->palette();
+    browserPanel.setColor(QPalette::Window, kBrowserPanelColour);
+    VeskPanel2->setPalette(browserPanel);
+    FillWith(VeskPanel1, VeskPanel2);
+    WebBrowser = new platform::TWebBrowser(VeskPanel2);
+    WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
+    FillWith(VeskPanel2, WebBrowser);
+    VeskPanel4 = NewPanel("VeskPanel4", FClient);
+    VeskPanel4->setGeometry(0, 363, kDesignWidth, 163);
+    WebPrint = new platform::TWebBrowser(VeskPanel4);
+    WebPrint->setObjectName(QStringLiteral("WebPrint"));
+    FillWith(VeskPanel4, WebPrint);
+    // The print browser takes no room and must not swallow the focus when tabbing.
+    WebPrint->View()->setFocusPolicy(Qt::NoFocus);
+    // Right clicks are filtered by the message hook; no browser shows its own menu either.
+    WebBrowser->View()->setContextMenuPolicy(Qt::NoContextMenu);
+    WebPrint->View()->setContextMenuPolicy(Qt::NoContextMenu);
+
+    setTabOrder(WebBrowser->View(), cmbVorlage);
+    setTabOrder(cmbVorlage, btnDatenEintragen);
+    setTabOrder(btnDatenEintragen, btnDrucken);
+    setTabOrder(btnDrucken, btnIhreDaten);
+
+    // The before-navigate flag is read when the signal returns: connect directly.
+    connect(WebBrowser, &platform::TWebBrowser::OnBeforeNavigate2, this,
+            &TFormMain::WebBrowserBeforeNavigate2, Qt::DirectConnection);
+    connect(WebBrowser, &platform::TWebBrowser::OnDocumentComplete, this,
+            &TFormMain::WebBrowserDocumentComplete);
+    // activated: only a choice of the user, never the index that ShowPage sets.
+    connect(cmbVorlage, &QComboBox::activated, this, &TFormMain::cmbVorlageChange);
+    connect(btnDatenEintragen, &QPushButton::clicked, this, &TFormMain::btnDatenEintragenClick);
+    connect(btnDrucken, &QPushButton::clicked, this, &TFormMain::mDruckenClick);
+    connect(btnIhreDaten, &QPushButton::clicked, this, &TFormMain::mKundendatenClick);
+}
+
+void TFormMain::CreateMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+    bar->setFont(PixelFont("Tahoma", 11));
+    // The flat light look of the design's menu: white lists, a grey icon column, framed
+    // highlight.
+    bar->setStyleSheet(QStringLiteral(
+        "QMenuBar { background: #eeeeee; }"
+        "QMenuBar::item { padding: 3px 7px; background: transparent; }"
+        "QMenuBar::item:selected { background: #c1d2ee; border: 1px solid #316ac5; }"
+        "QMenu { background: #ffffff; border: 1px solid #8a8a8a; }"
+        "QMenu::item { padding: 4px 24px 4px 30px; border: 1px solid transparent; }"
+        "QMenu::item:selected { background: #c1d2ee; border: 1px solid #316ac5; color: black; }"
+        "QMenu::icon { padding-left: 6px; }"
+        "QMenu::separator { height: 1px; background: #c5c5c5; margin: 3px 2px 3px 30px; }"));
+
+    const QIcon printerImage(QStringLiteral(":/pictures/Menu1.png"));
+    const QIcon infoImage(QStringLiteral(":/pictures/Menu2.png"));
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    QMenu* datei = bar->addMenu(QStringLiteral("&Datei"));
+    datei->setObjectName(QStringLiteral("mDatei"));
+    mSeiteEinrichten = addItem(datei, "mSeiteEinrichten", QStringLiteral("Seite &einrichten..."),
+                               &TFormMain::mSeiteEinrichtenClick);
+    mDrucken = addItem(datei, "mDrucken", QStringLiteral("D&rucken..."), &TFormMain::mDruckenClick);
+    mDrucken->setIcon(printerImage);
+    datei->addSeparator();
+    mBeenden = addItem(datei, "mBeenden", QStringLiteral("&Beenden"), &TFormMain::mBeendenClick);
+    mBeenden->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+
+    QMenu* extras = bar->addMenu(QStringLiteral("E&xtras"));
+    extras->setObjectName(QStringLiteral("mExtras"));
+    mIESetup = addItem(extras, "mIESetup", QStringLiteral("&Internet Einstellungen"),
+                       &TFormMain::mIESetupClick);
+
+    QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
+    hilfe->setObjectName(QStringLiteral("mHilfeMenu"));
+    mHilfe = addItem(hilfe, "mHilfe", QStringLiteral("Hovlo-&Hilfe"), &TFormMain::mHilfeClick);
+    // Shown in the menu; the key itself is taken by the message hook (see AppMessage).
+    mHilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    hilfe->addSeparator();
+    mAbout = addItem(hilfe, "mAbout", QStringLiteral("&Info..."), &TFormMain::mAboutClick);
+    mAbout->setIcon(infoImage);
+}
+
+void TFormMain::Loaded() {
+    FDesignWidth = kDesignWidth;
+    FLabelDesign = kHeaderDesign;
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const TWindowPlacement placement = InitialWindowPlacement(area.width(), area.height());
+    resize(placement.Width, placement.Height);
+    move(area.left() + placement.Left, area.top() + placement.Top);
+    if (placement.Maximise) {
+        // Posted: the window is maximised once the run loop runs, after it has been shown.
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowState(windowState() | Qt::WindowMaximized); },
+            Qt::QueuedConnection);
+    }
+
+    btnIhreDaten->move(pnlButtons->width() - btnIhreDaten->width() - kRightButtonMargin,
+                       btnIhreDaten->y());
+    LayoutClient();
+}
 
 void TFormMain::FormCreate(const QStringList& arguments) {
     FRun.FFirstLoad = true;
@@ -56,8 +315,14 @@ void TFormMain::FormCreate(const QStringList& arguments) {
     CollectSystemData(FRun.FFieldList);
     ComposeCustomerLine();
     lblProgTitle->setText(QString::fromStdString(FRun.FProductName));
-    // The print browser starts on an empty page.
-    ShowPage(FRun.FPageMode);
+    // A run that ends before its loop starts loads no page: nothing would show it, and an
+    // unusable configuration sends nothing to the support server.
+    if (!platform::Terminated()) {
+        WebPrint->Navigate(QStringLiteral("about:blank"));
+        ShowPage(FRun.FPageMode);
+    }
+    VeskPanel4->resize(VeskPanel4->width(), 0);
+    LayoutClient();
 }
 
 bool TFormMain::ReadCommandLine(const QStringList& arguments) {
@@ -81,15 +346,207 @@ void TFormMain::CollectSystemData(TFieldList& list) {
     hovlo::CollectSystemData(list, SystemProbe());
 }
 
-void TFormMain::ComposeCustomerLine() {}
+void TFormMain::ComposeCustomerLine() {
+    const TVeskIni& store = *FRun.FCustomerIni;
+    lblKundennummer->setText(QString::fromStdString(
+        CustomerLine(store.GetVorname(), store.GetNachname(), store.GetKundenNr())));
+}
 
-void TFormMain::ShowPage(TPageMode mode) { FRun.FPageMode = mode; }
+void TFormMain::LayoutClient() {
+    if (FDesignWidth == 0)
+        return;
+    const int width = FClient->width();
+    const int height = FClient->height();
+    pnlImage->resize(width, pnlImage->height());
+    pnlImageResize();
+    const int headerBottom = pnlImage->height();
+    pnlButtons->setGeometry(0, headerBottom, width, kButtonRowHeight);
+    imgBorder->setGeometry(0, 0, width, kButtonRowHeight);
+    btnIhreDaten->move(width - btnIhreDaten->width() - kRightButtonMargin, btnIhreDaten->y());
+    const int printHeight = VeskPanel4->height();
+    const int printTop = std::max(headerBottom + kButtonRowHeight, height - printHeight);
+    VeskPanel4->setGeometry(0, printTop, width, printHeight);
+    VeskPanel1->setGeometry(0, headerBottom + kButtonRowHeight, width,
+                            std::max(0, printTop - headerBottom - kButtonRowHeight));
+}
 
-void TFormMain::mBeendenClick() { platform::Terminate(); }
+void TFormMain::pnlImageResize() {
+    // Nothing is scaled before Loaded has recorded the design geometry.
+    if (FDesignWidth == 0)
+        return;
+    const QPixmap picture = imgLogoOnline->pixmap();
+    const THeaderLayout layout = ScaleHeader(pnlImage->width(), picture.width(), picture.height(),
+                                             FDesignWidth, FLabelDesign);
+    pnlImage->resize(pnlImage->width(), layout.Height);
+    const QRect client = pnlImage->rect();
+    imgLogoOnline->setGeometry(client);
+    if (FFaxAligned)
+        imgLogoFax->setGeometry(client);
+    if (FLetterAligned)
+        imgLogoBrief->setGeometry(client);
+    QLabel* const labels[] = {lblProgTitle, lblKundennummer, lblHeaderText};
+    for (std::size_t i = 0; i < layout.Labels.size(); ++i) {
+        const TLabelBounds& bounds = layout.Labels[i];
+        labels[i]->setGeometry(labels[i]->x(), bounds.Top, std::max(0, bounds.Width),
+                               std::max(0, bounds.Height));
+        QFont font = labels[i]->font();
+        // A font height is negative (a character height); Qt needs at least one pixel.
+        font.setPixelSize(std::max(1, -bounds.FontHeight));
+        labels[i]->setFont(font);
+    }
+}
+
+void TFormMain::ShowPage(TPageMode mode) {
+    FRun.FPageMode = mode;
+    imgLogoOnline->setVisible(mode == pmOnline);
+    imgLogoBrief->setVisible(mode == pmLetter);
+    imgLogoFax->setVisible(mode == pmFax);
+    {
+        const QSignalBlocker noChangeEvent(cmbVorlage);
+        cmbVorlage->setCurrentIndex(mode);
+    }
+    switch (mode) {
+    case pmOnline:
+        imgLogoOnline->setGeometry(pnlImage->rect());
+        WebBrowser->Navigate(QString::fromStdString(OnlineSupportAddress(FRun.FProductId)));
+        break;
+    case pmFax:
+        FFaxAligned = true;
+        imgLogoFax->setGeometry(pnlImage->rect());
+        WebBrowser->Navigate(QString::fromStdString(FRun.FFaxTemplate));
+        WebPrint->Navigate(QString::fromStdString(FRun.FFaxTemplate));
+        break;
+    case pmLetter:
+        FLetterAligned = true;
+        imgLogoBrief->setGeometry(pnlImage->rect());
+        WebBrowser->Navigate(QString::fromStdString(FRun.FLetterTemplate));
+        WebPrint->Navigate(QString::fromStdString(FRun.FLetterTemplate));
+        break;
+    }
+}
+
+void TFormMain::cmbVorlageChange(int index) {
+    if (const auto mode = PageModeForIndex(index))
+        ShowPage(*mode);
+}
+
+void TFormMain::WebBrowserBeforeNavigate2(const QString& url, bool* cancel) {
+    const TCommandLink link = FindCommandLink(url.toStdString());
+    if (link == clNone)
+        return;
+    *cancel = true;
+    // The action runs from the event loop's next turn: starting a navigation or a modal dialog
+    // inside the engine's navigation request re-enters the engine while it is deciding.
+    QTimer::singleShot(0, this, [this, link] {
+        switch (link) {
+        case clFax:
+            ShowPage(pmFax);
+            break;
+        case clBrief:
+            ShowPage(pmLetter);
+            break;
+        case clMeineDaten:
+            mKundendatenClick();
+            break;
+        case clIESetup:
+            mIESetupClick();
+            break;
+        case clNone:
+            break;
+        }
+    });
+}
+
+void TFormMain::WebBrowserDocumentComplete() {}
+
+void TFormMain::mBeendenClick() {
+    platform::Terminate();
+}
 
 void TFormMain::mKundendatenClick() {
     if (FFormKundendaten)
         FFormKundendaten->exec();
+}
+
+void TFormMain::mDruckenClick() {}
+
+void TFormMain::mSeiteEinrichtenClick() {}
+
+void TFormMain::mHilfeClick() {}
+
+void TFormMain::mAboutClick() {}
+
+void TFormMain::mIESetupClick() {}
+
+void TFormMain::btnDatenEintragenClick() {}
+
+bool TFormMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    else if (event->type() == QEvent::WindowDeactivate)
+        FormDeactivate();
+    return QMainWindow::event(event);
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    // FormClose: the hook goes, and closing the main window ends the run.
+    FormDeactivate();
+    event->accept();
+    platform::Terminate();
+}
+
+void TFormMain::FormActivate() {
+    if (FHookInstalled)
+        return;
+    qApp->installEventFilter(this);
+    FHookInstalled = true;
+}
+
+void TFormMain::FormDeactivate() {
+    if (!FHookInstalled)
+        return;
+    qApp->removeEventFilter(this);
+    FHookInstalled = false;
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FClient && event->type() == QEvent::Resize) {
+        LayoutClient();
+        return false;
+    }
+    if (!FHookInstalled || !watched->isWidgetType())
+        return false;
+    return AppMessage(static_cast<QWidget*>(watched), event);
+}
+
+bool TFormMain::AppMessage(QWidget* target, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        // Right clicks never reach the page (or any other control of the window).
+        return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
+               target->window() == this;
+    case QEvent::ContextMenu:
+        return target->window() == this;
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Alt+F1 is a system key and no help request.
+        if (key->key() != Qt::Key_F1 || (key->modifiers() & Qt::AltModifier) ||
+            target->window() != this)
+            return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            // Claimed here so that the key press follows (the menu shortcut does not fire).
+            event->accept();
+            return true;
+        }
+        mHilfe->trigger();
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 } // namespace hovlo

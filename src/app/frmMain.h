@@ -1,20 +1,34 @@
-// The main window: header, button row, the visible browser and the hidden print browser. It owns
-// the run state and runs the start-up sequence when it is created.
+// The main window: the picture header with title, customer line and header text, the button row
+// with the mode combo box, the visible browser and the hidden print browser, and the menu. It owns
+// the run state, runs the start-up sequence when it is created, switches between the online page
+// and the two offline templates, and, while it is the active window, filters the application's
+// input so that F1 opens the help from anywhere in it and right clicks never reach the page.
+// Created once by the program entry; the dialogs and the page units call into it.
 #pragma once
 
+#include "app/MainWindowLogic.h"
 #include "app/RunState.h"
 
 #include <QMainWindow>
 
-class QLabel;
+class QAction;
+class QComboBox;
 class QDialog;
+class QLabel;
+class QMenu;
+class QPushButton;
 
 namespace hovlo {
+
+namespace platform {
+class TWebBrowser;
+}
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window, then runs Loaded and FormCreate with the process arguments.
+    // Builds the window, then runs Loaded and FormCreate with the process arguments
+    // (arguments[0] is the program path).
     explicit TFormMain(const QStringList& arguments, QWidget* parent = nullptr);
     ~TFormMain() override;
 
@@ -23,11 +37,63 @@ public:
 
     const TRunState& RunState() const { return FRun; }
 
+    // Switches to a mode: banner, combo index (without a change event) and the navigations.
+    void ShowPage(TPageMode mode);
+
+    // The window's controls, owned by the window; named as their object names.
+    QWidget* pnlImage = nullptr;
+    QLabel* imgLogoOnline = nullptr;
+    QLabel* imgLogoFax = nullptr;
+    QLabel* imgLogoBrief = nullptr;
+    QLabel* lblKundennummer = nullptr;
+    QLabel* lblProgTitle = nullptr;
+    QLabel* lblHeaderText = nullptr;
+    QWidget* VeskPanel1 = nullptr;
+    QWidget* VeskPanel2 = nullptr;
+    platform::TWebBrowser* WebBrowser = nullptr;
+    QWidget* VeskPanel4 = nullptr;
+    platform::TWebBrowser* WebPrint = nullptr;
+    QWidget* pnlButtons = nullptr;
+    QLabel* imgBorder = nullptr;
+    QLabel* VeskLabel1 = nullptr;
+    QComboBox* cmbVorlage = nullptr;
+    QPushButton* btnDatenEintragen = nullptr;
+    QPushButton* btnDrucken = nullptr;
+    QPushButton* btnIhreDaten = nullptr;
+    QAction* mSeiteEinrichten = nullptr;
+    QAction* mDrucken = nullptr;
+    QAction* mBeenden = nullptr;
+    QAction* mIESetup = nullptr;
+    QAction* mHilfe = nullptr;
+    QAction* mAbout = nullptr;
+
 public slots:
+    // Menu "&Beenden": ends the run.
     void mBeendenClick();
+    // Button "&Ihre Daten..." and the page link: the your-data dialog, modally.
     void mKundendatenClick();
+    // The commands that the printing and dialog units fill.
+    void mDruckenClick();
+    void mSeiteEinrichtenClick();
+    void mHilfeClick();
+    void mAboutClick();
+    void mIESetupClick();
+    void btnDatenEintragenClick();
+    // A document of the visible browser has completed loading.
+    void WebBrowserDocumentComplete();
+    // A choice of the user in the mode combo box.
+    void cmbVorlageChange(int index);
+    // Every navigation of the visible browser: catches the page command links.
+    void WebBrowserBeforeNavigate2(const QString& url, bool* cancel);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreateControls();
+    void CreateMenu();
     void Loaded();
     void FormCreate(const QStringList& arguments);
     bool ReadCommandLine(const QStringList& arguments);
@@ -35,11 +101,21 @@ private:
     void CollectCustomerData(TFieldList& list);
     void CollectSystemData(TFieldList& list);
     void ComposeCustomerLine();
-    void ShowPage(TPageMode mode);
+    // Places the client area's panels after a size change (the form's alignments).
+    void LayoutClient();
+    void pnlImageResize();
+    void FormActivate();
+    void FormDeactivate();
+    // The message hook: true when the event is swallowed.
+    bool AppMessage(QWidget* target, QEvent* event);
 
     TRunState FRun;
-    QLabel* lblProgTitle = nullptr;
-    QLabel* lblKundennummer = nullptr;
+    int FDesignWidth = 0; // 0 until Loaded has recorded the design geometry
+    THeaderLabels FLabelDesign{};
+    bool FHookInstalled = false;
+    bool FFaxAligned = false;    // once shown, the fax banner fills the header
+    bool FLetterAligned = false; // likewise the letter banner
+    QWidget* FClient = nullptr;
     QDialog* FFormKundendaten = nullptr;
     QDialog* FDlgAbout = nullptr;
 };

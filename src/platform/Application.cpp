@@ -3,8 +3,10 @@
 #include "data/IniFile.h"
 #include "platform/LinuxShell.h"
 #include "platform/LinuxSystemProbe.h"
+#include "platform/TWebBrowser.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QMetaObject>
 
 namespace hovlo::platform {
@@ -16,6 +18,10 @@ bool gTerminated = false; // the application's own termination request
 void PrepareApplication() {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    RegisterCommandLinkScheme();
+    // The engine reports its graphics set-up at every start; that is no message for a customer.
+    // QT_LOGGING_RULES still turns it back on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 
 void Terminate() {

@@ -1,4 +1,5 @@
 // Test program entry for the widget and engine tests: one application object for all tests.
+#include "controls/KitLook.h"
 #include "platform/Application.h"
 
 #include <QApplication>
@@ -14,5 +15,6 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleMock(&argc, argv);
     hovlo::platform::PrepareApplication();
     QApplication app(argc, argv);
+    hovlo::InstallKitLook(app);
     return RUN_ALL_TESTS();
 }

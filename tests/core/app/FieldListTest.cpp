@@ -1,7 +1,6 @@
 #include "app/FieldList.h"
 #include "core/support/FakeSystemProbe.h"
-#include "core/support/TempDir.h"
-#include "data/IniFile.h"
+#include "core/support/ProfileFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -10,22 +9,9 @@ namespace hovlo {
 namespace {
 
 using test::TFakeSystemProbe;
-using test::TTempDir;
+using test::TProfileFolder;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-
-// The customer file lives in a temporary stand-in for the Windows folder.
-class CustomerFolder {
-public:
-    CustomerFolder() {
-        SetProfileFolderResolver([d = FDir.Dir()] { return d; });
-    }
-    ~CustomerFolder() { SetProfileFolderResolver(nullptr); }
-    void Write(std::string_view text) const { FDir.Write("Vesk.ini", text); }
-
-private:
-    TTempDir FDir;
-};
 
 TRunState Product() {
     TRunState state;
@@ -55,7 +41,7 @@ std::vector<std::string> DiskLines(const std::map<char, std::pair<int, int>>& mb
 }
 
 TEST(FieldList, HoldsEveryLineInOrderWithoutCustomerFile) {
-    CustomerFolder folder;
+    TProfileFolder folder;
     TFakeSystemProbe probe;
     probe.Size[3] = 256ll << 30;
     probe.Free[3] = 100ll << 30;
@@ -93,7 +79,7 @@ TEST(FieldList, HoldsEveryLineInOrderWithoutCustomerFile) {
 }
 
 TEST(FieldList, CopiesTheAddressSectionInFileOrder) {
-    CustomerFolder folder;
+    TProfileFolder folder;
     folder.Write("[Allgemein]\nKundenNr=falsch\n"
                  "[adresse]\n"
                  "Vorname=Erika\n"

@@ -1,5 +1,5 @@
 #include "data/VeskIni.h"
-#include "core/support/TempDir.h"
+#include "core/support/ProfileFolder.h"
 
 #include <chrono>
 #include <filesystem>
@@ -8,23 +8,11 @@
 namespace hovlo {
 namespace {
 
+using test::TProfileFolder;
 using test::TTempDir;
 
-// A stand-in Windows folder that bare profile names resolve to while the object lives.
-class WindowsFolder {
-public:
-    WindowsFolder() {
-        SetProfileFolderResolver([d = FDir.Dir()] { return d; });
-    }
-    ~WindowsFolder() { SetProfileFolderResolver(nullptr); }
-    void Write(std::string_view text) const { FDir.Write("Vesk.ini", text); }
-
-private:
-    TTempDir FDir;
-};
-
 TEST(VeskIni, AccessorsReadTheAddressSection) {
-    WindowsFolder folder;
+    TProfileFolder folder;
     // Windows-1252 umlauts, blanks around names, quotes, a repeated key, a repeated section.
     folder.Write("[Sonstiges]\r\nNachname=Falsch\r\n"
                  "[ Adresse ]\r\n"
@@ -59,13 +47,13 @@ TEST(VeskIni, AccessorsReadTheAddressSection) {
 }
 
 TEST(VeskIni, NamesMatchWithoutRegardToCase) {
-    WindowsFolder folder;
+    TProfileFolder folder;
     folder.Write("[adresse]\nkundennr=123\n");
     EXPECT_EQ(TVeskIni().GetKundenNr(), "123");
 }
 
 TEST(VeskIni, EveryCallReadsTheFileAnew) {
-    WindowsFolder folder;
+    TProfileFolder folder;
     const TVeskIni ini;
     EXPECT_EQ(ini.GetOrt(), "");
     folder.Write("[Adresse]\nOrt=Bonn\n");
@@ -80,7 +68,7 @@ TEST(VeskIni, FileBesideTheProgramOrInTheCurrentFolderIsNotRead) {
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(here.Dir());
     {
-        WindowsFolder folder; // empty: no customer file
+        TProfileFolder folder; // empty: no customer file
         EXPECT_EQ(TVeskIni().GetKundenNr(), "");
     }
     EXPECT_EQ(TVeskIni().GetKundenNr(), ""); // no Windows folder at all
@@ -88,7 +76,7 @@ TEST(VeskIni, FileBesideTheProgramOrInTheCurrentFolderIsNotRead) {
 }
 
 TEST(VeskIni, HugeFileGivesTheNamesThatFitTheNameBuffer) {
-    WindowsFolder folder;
+    TProfileFolder folder;
     std::string text = "[Adresse]\n";
     text.reserve(10u << 20);
     for (int i = 0; text.size() < (10u << 20); ++i) {

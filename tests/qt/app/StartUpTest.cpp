@@ -20,8 +20,7 @@ TEST(StartUp, UsableConfigurationGivesTheConfiguredCaptionAndRunState) {
     EXPECT_EQ(form.RunState().FProductId, "95");
     EXPECT_EQ(form.RunState().FPageMode, pmFax);
     EXPECT_EQ(form.RunState().FDialogId, "77");
-    EXPECT_EQ(form.RunState().FExeDir,
-              QCoreApplication::applicationDirPath().toStdString() + "/");
+    EXPECT_EQ(form.RunState().FExeDir, QCoreApplication::applicationDirPath().toStdString() + "/");
 }
 
 } // namespace

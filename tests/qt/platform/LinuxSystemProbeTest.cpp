@@ -4,7 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <iostream>
-#include <regex>
 
 namespace hovlo::platform {
 namespace {
@@ -27,8 +26,11 @@ TEST(LinuxSystemProbe, FieldListOfThisMachineHasPlausibleValues) {
     CollectSystemData(list, probe);
 
     std::cout << "Field list of this machine:\n";
-    for (const auto& line : list)
-        std::cout << "  " << std::regex_replace(line, std::regex("\r\n"), "\\r\\n") << "\n";
+    for (std::string line : list) {
+        for (std::size_t p; (p = line.find("\r\n")) != std::string::npos;)
+            line.replace(p, 2, "\\r\\n");
+        std::cout << "  " << line << "\n";
+    }
 
     // Customer lines depend on the customer file; the system lines follow "dialog_id=".
     auto it = std::find(list.begin(), list.end(), "dialog_id=42");
