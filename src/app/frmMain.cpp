@@ -1,12 +1,15 @@
 #include "app/frmMain.h"
 
 #include "app/FieldList.h"
+#include "app/PageHandler.h"
+#include "app/PrintCommand.h"
 #include "controls/KitLook.h"
 #include "controls/VeskButton.h"
 #include "controls/VeskHTMLStaticText.h"
 #include "controls/VeskLabel.h"
 #include "controls/VeskPanel.h"
 #include "data/SystemProbe.h"
+#include "dialogs/uGlobal.h"
 #include "platform/Application.h"
 #include "platform/TWebBrowser.h"
 
@@ -218,6 +221,7 @@ void TFormMain::CreateControls() {
     FillWith(VeskPanel4, WebPrint);
     // The print browser takes no room and must not swallow the focus when tabbing.
     WebPrint->View()->setFocusPolicy(Qt::NoFocus);
+    FPrintCommand = new TPrintCommand(WebBrowser, WebPrint, this);
     // Right clicks are filtered by the message hook; no browser shows its own menu either.
     WebBrowser->View()->setContextMenuPolicy(Qt::NoContextMenu);
     WebPrint->View()->setContextMenuPolicy(Qt::NoContextMenu);
@@ -472,7 +476,19 @@ void TFormMain::WebBrowserBeforeNavigate2(const QString& url, bool* cancel) {
     });
 }
 
-void TFormMain::WebBrowserDocumentComplete() {}
+void TFormMain::WebBrowserDocumentComplete() {
+    TPageCallbacks cb;
+    cb.SetButtons = [this](bool fillVisible, bool printVisible) {
+        btnDatenEintragen->setVisible(fillVisible);
+        btnDrucken->setVisible(printVisible);
+    };
+    cb.SetHeaderText = [this](const QString& text) { lblHeaderText->HTMLText().SetText(text); };
+    HandleDocumentComplete(*WebBrowser, FRun, cb);
+}
+
+void TFormMain::FillForm(const TFieldList& list) {
+    hovlo::FillForm(*WebBrowser, list);
+}
 
 void TFormMain::mBeendenClick() {
     platform::Terminate();
@@ -483,17 +499,30 @@ void TFormMain::mKundendatenClick() {
         FFormKundendaten->exec();
 }
 
-void TFormMain::mDruckenClick() {}
+void TFormMain::mDruckenClick() {
+    FPrintCommand->Print(FRun.FPageMode);
+}
 
-void TFormMain::mSeiteEinrichtenClick() {}
+void TFormMain::mSeiteEinrichtenClick() {
+    FPrintCommand->PageSetup(FRun.FPageMode);
+}
 
-void TFormMain::mHilfeClick() {}
+void TFormMain::mHilfeClick() {
+    ShowHelp();
+}
 
-void TFormMain::mAboutClick() {}
+void TFormMain::mAboutClick() {
+    if (FDlgAbout)
+        FDlgAbout->exec();
+}
 
-void TFormMain::mIESetupClick() {}
+void TFormMain::mIESetupClick() {
+    RunIESetup();
+}
 
-void TFormMain::btnDatenEintragenClick() {}
+void TFormMain::btnDatenEintragenClick() {
+    FillForm(FRun.FFieldList);
+}
 
 bool TFormMain::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)

@@ -25,6 +25,7 @@ namespace hovlo {
 namespace platform {
 class TWebBrowser;
 }
+class TPrintCommand;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -94,6 +95,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void FillForm(const TFieldList& list);
     void CreateControls();
     void CreateMenu();
     void Loaded();
@@ -120,6 +122,7 @@ private:
     QWidget* FClient = nullptr;
     QDialog* FFormKundendaten = nullptr;
     QDialog* FDlgAbout = nullptr;
+    TPrintCommand* FPrintCommand = nullptr; // print and page setup
 };
 
 } // namespace hovlo

@@ -6,6 +6,8 @@
 #include <QDoubleSpinBox>
 #include <QEventLoop>
 #include <QFormLayout>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 namespace hovlo::platform {
@@ -103,11 +107,39 @@ bool TPrintHandler::PrintDocument(QPrinter* printer) {
         return false;
     bool ok = false;
     QEventLoop wait;
+    connect(FView, &QObject::destroyed, &wait, &QEventLoop::quit);
     auto done = connect(FView, &QWebEngineView::printFinished, &wait, [&](bool success) {
         ok = success;
         wait.quit();
     });
-    FView->print(printer);
+    // The engine lays its pages out over the whole paper and paints them unscaled into the
+    // printer's margins, which cuts the right and lower edge. So the pages are painted from the
+    // paper's corner and the chosen margins become the document's own print padding (on a page
+    // break inside the document the engine's own page edges apply).
+    const QMarginsF mm = printer->pageLayout().margins(QPageLayout::Millimeter);
+    const QString pageStyle =
+        QStringLiteral("@media print { html { padding: %1mm %2mm %3mm %4mm !important;"
+                       " box-sizing: border-box; } }")
+            .arg(mm.top(), 0, 'f', 1)
+            .arg(mm.right(), 0, 'f', 1)
+            .arg(mm.bottom(), 0, 'f', 1)
+            .arg(mm.left(), 0, 'f', 1);
+    const QString script =
+        QStringLiteral("(function (css) { var s = document.getElementById('hovlo-print-page');"
+                       " if (!s) { s = document.createElement('style'); s.id = 'hovlo-print-page';"
+                       " (document.head || document.documentElement).appendChild(s); }"
+                       " s.textContent = css; })(") +
+        QString::fromUtf8(QJsonDocument(QJsonArray{pageStyle}).toJson(QJsonDocument::Compact))
+            .mid(1)
+            .chopped(1) +
+        QStringLiteral(")");
+    printer->setFullPage(true);
+    QPointer<QWebEngineView> view = FView;
+    FView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                 [view, printer](const QVariant&) {
+                                     if (view)
+                                         view->print(printer);
+                                 });
     // The engine prints asynchronously; windows repaint meanwhile, but take no input.
     wait.exec(QEventLoop::ExcludeUserInputEvents);
     disconnect(done);

@@ -25,7 +25,8 @@ bool WaitForPage(platform::TWebBrowser* browser, const QString& tail, int timeou
 }
 
 QString Kind(platform::TWebBrowser* browser) {
-    return RunScript(browser->View(), QStringLiteral("document.getElementById('kind').textContent"))
+    return RunScript(browser->View(), QStringLiteral("document.getElementById('kind').textContent"),
+                     QWebEngineScript::UserWorld)
         .toString();
 }
 

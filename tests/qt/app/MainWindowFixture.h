@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <memory>
 #include <vector>
@@ -100,14 +101,16 @@ protected:
     }
 };
 
-// Runs a script in the page's own world and waits for its result (invalid after 5 seconds).
-inline QVariant RunScript(QWebEngineView* view, const QString& script) {
+// Runs a script in the page's own world (or another) and waits for its result (invalid after 5
+// seconds). The print browser has page scripts off: read its DOM from QWebEngineScript::UserWorld.
+inline QVariant RunScript(QWebEngineView* view, const QString& script,
+                          quint32 world = QWebEngineScript::MainWorld) {
     struct Reply {
         bool Done = false;
         QVariant Value;
     };
     auto reply = std::make_shared<Reply>();
-    view->page()->runJavaScript(script, [reply](const QVariant& value) {
+    view->page()->runJavaScript(script, world, [reply](const QVariant& value) {
         reply->Value = value;
         reply->Done = true;
     });
