@@ -57,13 +57,31 @@ var hovloAgent = (function () {
         return typeof value === 'string';
     }
 
-    // The first element in document order whose id or name equals the name.
-    function find(name) {
-        if (!isString(name) || name === '')
-            return null;
-        var quoted = '"' + CSS.escape(name) + '"';
-        return document.querySelector('[id=' + quoted + '],[name=' + quoted + ']');
+    // The lookup by id or name: the first element in document order whose id or name equals the
+    // name. One walk over the document gives the first element for every id and name; a write
+    // that replaces an element's children may remove named elements, so fill then drops the
+    // index (map = null), and the next lookup walks anew.
+    function ElementIndex() {
+        this.map = null;
     }
+    ElementIndex.prototype.find = function (name) {
+        if (name === '')
+            return null;
+        if (this.map === null) {
+            this.map = new Map();
+            var all = document.getElementsByTagName('*');
+            for (var i = 0; i < all.length; ++i) {
+                var id = all[i].getAttribute('id');
+                if (id !== null && !this.map.has(id))
+                    this.map.set(id, all[i]);
+                var elementName = all[i].getAttribute('name');
+                if (elementName !== null && !this.map.has(elementName))
+                    this.map.set(elementName, all[i]);
+            }
+        }
+        var found = this.map.get(name);
+        return found === undefined ? null : found;
+    };
 
     function isHiddenInput(element) {
         return element instanceof HTMLInputElement && element.type === 'hidden';
@@ -73,8 +91,8 @@ var hovloAgent = (function () {
         return document.body ? document.body.innerHTML : null;
     }
 
-    function describe(name) {
-        var element = find(name);
+    function describe(index, name) {
+        var element = isString(name) ? index.find(name) : null;
         if (!element)
             return {kind: 'missing', value: '', markup: ''};
         if (isHiddenInput(element))
@@ -87,7 +105,7 @@ var hovloAgent = (function () {
             throw new TypeError('facts expects a list of names');
         return {
             html: document.documentElement instanceof HTMLHtmlElement,
-            elements: names.map(describe),
+            elements: names.map(describe.bind(null, new ElementIndex())),
             body: bodyMarkup()
         };
     }
@@ -129,31 +147,6 @@ var hovloAgent = (function () {
         }
         return false;
     }
-
-    // The lookup of find() for a whole run: one walk over the document gives the first element
-    // for every id and name. A write that replaces an element's children may remove named
-    // elements, so it drops the index, and the next lookup walks anew.
-    function ElementIndex() {
-        this.map = null;
-    }
-    ElementIndex.prototype.find = function (name) {
-        if (name === '')
-            return null;
-        if (this.map === null) {
-            this.map = new Map();
-            var all = document.getElementsByTagName('*');
-            for (var i = 0; i < all.length; ++i) {
-                var id = all[i].getAttribute('id');
-                if (id !== null && !this.map.has(id))
-                    this.map.set(id, all[i]);
-                var elementName = all[i].getAttribute('name');
-                if (elementName !== null && !this.map.has(elementName))
-                    this.map.set(elementName, all[i]);
-            }
-        }
-        var found = this.map.get(name);
-        return found === undefined ? null : found;
-    };
 
     function fill(steps, withBody) {
         if (!Array.isArray(steps))

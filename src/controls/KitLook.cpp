@@ -11,9 +11,10 @@ namespace hovlo {
 namespace {
 
 // Debian's fonts-wine ships Tahoma here; fontconfig usually learns it from the snippet that
-// scripts/setup installs, and this is the fallback when it has not.
-const char* const kTahomaFiles[] = {"/usr/share/wine/fonts/tahoma.ttf",
-                                    "/usr/share/wine/fonts/tahomabd.ttf"};
+// scripts/setup installs, and this is the fallback when it has not. Only the regular face: the
+// package's bold face is too thin at 8 points to read as bold, the bold made from the regular
+// face does.
+const char* const kTahomaFiles[] = {"/usr/share/wine/fonts/tahoma.ttf"};
 
 void RegisterTahomaIfMissing() {
     if (KitFontAvailable())

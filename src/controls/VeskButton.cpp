@@ -7,6 +7,7 @@
 #include <QEnterEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QShortcut>
 #include <QStyleOptionFocusRect>
 
@@ -102,13 +103,17 @@ void TVeskButton::Clicked() {
 }
 
 void TVeskButton::DoEnter() {
+    const QPointer<TVeskButton> self(this); // a handler may destroy the control
     emit OnEnter();
-    FAdvancedHint->Show();
+    if (self)
+        FAdvancedHint->Show();
 }
 
 void TVeskButton::DoExit() {
+    const QPointer<TVeskButton> self(this); // a handler may destroy the control
     emit OnExit();
-    FAdvancedHint->Hide();
+    if (self)
+        FAdvancedHint->Hide();
 }
 
 void TVeskButton::Notification(QObject* component, TOperation operation) {

@@ -4,6 +4,7 @@
 #include "controls/NumberFormat.h"
 
 #include <QLocale>
+#include <QPointer>
 
 namespace hovlo {
 
@@ -82,7 +83,10 @@ void TVeskEdit::setTabStop(bool value) {
 }
 
 void TVeskEdit::DoEnter() {
+    const QPointer<TVeskEdit> self(this); // a handler may destroy the field
     emit OnEnter();
+    if (!self)
+        return;
     FAdvancedHint->Show();
     if (IsNumeric() && !isReadOnly()) {
         const bool allSelected = !text().isEmpty() && selectedText() == text();
@@ -95,10 +99,15 @@ void TVeskEdit::DoEnter() {
 }
 
 void TVeskEdit::DoExit() {
+    const QPointer<TVeskEdit> self(this); // a handler may destroy the field
     emit OnExit();
+    if (!self)
+        return;
     if (text() != FEnterText) {
         bool bAllowFocusChange = true;
         emit OnValidate(this, bAllowFocusChange);
+        if (!self)
+            return;
     }
     FAdvancedHint->Hide();
     if (IsNumeric() && !isReadOnly()) {

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 
 namespace hovlo {
 
@@ -39,13 +40,17 @@ void TVeskGroupBox::setColor(const QColor& color) {
 }
 
 void TVeskGroupBox::DoEnter() {
+    const QPointer<TVeskGroupBox> self(this); // a handler may destroy the control
     emit OnEnter();
-    FAdvancedHint->Show();
+    if (self)
+        FAdvancedHint->Show();
 }
 
 void TVeskGroupBox::DoExit() {
+    const QPointer<TVeskGroupBox> self(this); // a handler may destroy the control
     emit OnExit();
-    FAdvancedHint->Hide();
+    if (self)
+        FAdvancedHint->Hide();
 }
 
 void TVeskGroupBox::Notification(QObject* component, TOperation operation) {

@@ -94,11 +94,13 @@ TVeskHTMLStaticText::~TVeskHTMLStaticText() {
 
 void TVeskHTMLStaticText::setAutoSizing(bool value) {
     FAutoSizing = value;
+    updateGeometry();
     AdjustAutoSize();
 }
 
 void TVeskHTMLStaticText::setAutoSizeType(TAutoSizeType value) {
     FAutoSizeType = value;
+    updateGeometry();
     AdjustAutoSize();
 }
 
@@ -137,6 +139,7 @@ void TVeskHTMLStaticText::TextChanged() {
     const QString html = FHTMLText.Text();
     FDoc.setHtml(html);
     FMeasure.setHtml(html);
+    updateGeometry();
     AdjustAutoSize();
     update();
 }
@@ -178,6 +181,14 @@ void TVeskHTMLStaticText::AdjustAutoSize() {
 
 QSize TVeskHTMLStaticText::sizeHint() const {
     return UnwrappedTextSize() + QSize(2 * kMargin, 2 * kMargin);
+}
+
+bool TVeskHTMLStaticText::hasHeightForWidth() const {
+    return FAutoSizing && FAutoSizeType == asVertical;
+}
+
+int TVeskHTMLStaticText::heightForWidth(int width) const {
+    return TextHeightAt(width - 2 * kMargin) + 2 * kMargin;
 }
 
 void TVeskHTMLStaticText::LayoutForPaint() const {

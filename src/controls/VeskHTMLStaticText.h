@@ -17,7 +17,8 @@
 //   lbl->setVAlignment(tvaCenter);
 //
 // Sizing happens at once whenever the text, the font, the sizing settings or (for asVertical) the
-// width change, so a form can read size() or handle OnNewSize right after setting the text. The
+// width change, so a form can read size() or handle OnNewSize right after setting the text (a
+// hidden label applies a new width when it is shown, or at once on AdjustAutoSize()). The
 // text is drawn 3 pixels inside each edge: asBoth takes the unwrapped text's size plus 6 pixels
 // each way, asVertical wraps the text to width - 6 and takes its height plus 6, asHorizontal sets
 // only the width. OnNewSize is raised only when the size actually changed. Each change of the line
@@ -115,6 +116,9 @@ public:
     void AdjustAutoSize();
 
     QSize sizeHint() const override;
+    // In asVertical sizing a layout gets the wrapped height for a width.
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
 
 signals:
     // A clicked link that the shell did not open, or every link when AutoShellExecute is false.

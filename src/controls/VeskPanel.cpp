@@ -1,6 +1,7 @@
 #include "controls/VeskPanel.h"
 
 #include <QPainter>
+#include <QPointer>
 
 namespace hovlo {
 
@@ -97,13 +98,17 @@ void TVeskPanel::UpdateMargins() {
 }
 
 void TVeskPanel::DoEnter() {
+    const QPointer<TVeskPanel> self(this); // a handler may destroy the control
     emit OnEnter();
-    FAdvancedHint->Show();
+    if (self)
+        FAdvancedHint->Show();
 }
 
 void TVeskPanel::DoExit() {
+    const QPointer<TVeskPanel> self(this); // a handler may destroy the control
     emit OnExit();
-    FAdvancedHint->Hide();
+    if (self)
+        FAdvancedHint->Hide();
 }
 
 void TVeskPanel::Notification(QObject* component, TOperation operation) {

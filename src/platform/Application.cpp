@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "data/IniFile.h"
+#include "platform/LinuxShell.h"
 #include "platform/LinuxSystemProbe.h"
 #include "platform/TWebBrowser.h"
 
@@ -48,6 +49,7 @@ void InstallProfileFolderResolver() { SetProfileFolderResolver([] { return Windo
 void InstallPlatformServices() {
     InstallProfileFolderResolver();
     InstallSystemProbe();
+    InstallLinuxShell();
 }
 
 } // namespace hovlo::platform

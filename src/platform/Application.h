@@ -23,7 +23,8 @@ bool Terminated();
 std::string WindowsFolder();
 // Lets bare profile names of the core resolve to WindowsFolder().
 void InstallProfileFolderResolver();
-// Installs what the core asks of this platform: the profile folder and the system probe.
+// Installs what the core asks of this platform: the profile folder, the system probe and the
+// shell.
 // Called once by the program entry after the application object exists.
 void InstallPlatformServices();
 

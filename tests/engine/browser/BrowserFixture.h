@@ -21,6 +21,8 @@
 namespace hovlo::testing {
 
 inline constexpr int kLoadTimeoutMs = 15000;
+// The folder of the browser fixtures, ending in "/".
+inline const QString kFixtures = QStringLiteral(HOVLO_FIXTURES_DIR "/browser/");
 
 class BrowserFixture : public ::testing::Test {
 protected:

@@ -160,13 +160,7 @@ TEST_F(FormFillingTest, IgnoresWhatPageScriptsDoToTheirOwnWorld) {
 }
 
 TEST_F(FormFillingTest, FillsNothingWhereThereIsNoHtmlDocument) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile svg(dir.filePath("picture.svg"));
-    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg"><text id="Name">x</text></svg>)");
-    svg.close();
-    ASSERT_TRUE(Load(*browser, svg.fileName()));
+    ASSERT_TRUE(Load(*browser, kFixtures + "picture.svg"));
     EXPECT_EQ(FillLines({"Name=Meier"}), 0);
     EXPECT_EQ(Text("document.getElementById('Name').textContent"), "x");
 }

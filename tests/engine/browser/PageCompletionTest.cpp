@@ -13,8 +13,6 @@
 namespace hovlo::testing {
 namespace {
 
-const QString kFixtures = QStringLiteral(HOVLO_FIXTURES_DIR "/browser/");
-
 class PageCompletionTest : public BrowserFixture {
 protected:
     void SetUp() override {
@@ -168,13 +166,7 @@ TEST_F(PageCompletionTest, ReplacesTheEnginesErrorPageAndForeignDocuments) {
 }
 
 TEST_F(PageCompletionTest, ReportsADocumentThatIsNotHtml) {
-    QTemporaryDir dir;
-    QFile svg(dir.filePath("picture.svg"));
-    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write(
-        R"(<svg xmlns="http://www.w3.org/2000/svg"><text id="hovlotoolconfig">7</text></svg>)");
-    svg.close();
-    ASSERT_TRUE(Load(*browser, svg.fileName()));
+    ASSERT_TRUE(Load(*browser, kFixtures + "picture.svg"));
     Handle();
     EXPECT_EQ(errors, QStringList{kNotHtmlDocumentError});
     EXPECT_FALSE(buttons);

@@ -109,12 +109,7 @@ TEST_F(PrintCopyTest, KeepsWhatWasDoneWhenAStepFails) {
     auto snapshot = Snapshot();
     ASSERT_TRUE(snapshot);
     // Not HTML: there is no body to copy into.
-    QTemporaryDir dir;
-    QFile svg(dir.filePath("picture.svg"));
-    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg"><text>x</text></svg>)");
-    svg.close();
-    ASSERT_TRUE(Load(*print, svg.fileName()));
+    ASSERT_TRUE(Load(*print, kFixtures + "picture.svg"));
     bool done = false;
     bool complete = true;
     platform::MakePrintCopy(*print, *snapshot, [&](bool ok) {

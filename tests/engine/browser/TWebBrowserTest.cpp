@@ -9,8 +9,6 @@
 namespace hovlo::testing {
 namespace {
 
-const QString kFixtures = QStringLiteral(HOVLO_FIXTURES_DIR "/browser/");
-
 class TWebBrowserTest : public BrowserFixture {
 protected:
     // Records every before-navigate event; cancels those the predicate picks.
