@@ -558,7 +558,22 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
         LayoutClient();
         return false;
     }
-    if (!FHookInstalled || !watched->isWidgetType())
+    if (!FHookInstalled)
+        return false;
+    // The event type first: the engine's own objects (built without type information) see
+    // other events through this filter too, and are never looked at.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        break;
+    default:
+        return false;
+    }
+    if (!watched->isWidgetType())
         return false;
     return AppMessage(static_cast<QWidget*>(watched), event);
 }
