@@ -2,8 +2,8 @@
 
 namespace hovlo {
 
-const std::array<TMessageBoxButtonSpec, 11>& MessageBoxButtonTable() {
-    static const std::array<TMessageBoxButtonSpec, 11> table{{
+const std::array<TMessageBoxButtonInfo, 11>& MessageBoxButtonTable() {
+    static const std::array<TMessageBoxButtonInfo, 11> table{{
         {mbbYes, "&Ja", 6, false},
         {mbbNo, "&Nein", 7, false},
         {mbbOk, "&Ok", 1, false},
@@ -19,14 +19,14 @@ const std::array<TMessageBoxButtonSpec, 11>& MessageBoxButtonTable() {
     return table;
 }
 
-std::vector<TMessageBoxButtonSpec> MessageBoxButtons(TMessageBoxButtons buttons) {
-    std::vector<TMessageBoxButtonSpec> shown;
-    for (const auto& spec : MessageBoxButtonTable()) {
-        if (!(buttons & spec.Flag))
+std::vector<TMessageBoxButtonInfo> MessageBoxButtons(TMessageBoxButtons buttons) {
+    std::vector<TMessageBoxButtonInfo> shown;
+    for (const auto& entry : MessageBoxButtonTable()) {
+        if (!(buttons & entry.Flag))
             continue;
         if (shown.size() == kMessageBoxMaxButtons)
             break;
-        shown.push_back(spec);
+        shown.push_back(entry);
     }
     if (buttons == mbbOk)
         shown.front().Escape = true;

@@ -33,7 +33,7 @@ inline constexpr TMessageBoxButtons mbbYesToAll = 0x0200;
 inline constexpr TMessageBoxButtons mbbHelp = 0x0400;
 
 // One row of the button table. Caption is UTF-8 with "&" before the Alt letter.
-struct TMessageBoxButtonSpec {
+struct TMessageBoxButtonInfo {
     TMessageBoxButtons Flag;
     const char* Caption;
     int Result;  // the modal result; 0 leaves the box open
@@ -41,13 +41,13 @@ struct TMessageBoxButtonSpec {
 };
 
 // The eleven flags in the order their buttons appear from left to right.
-const std::array<TMessageBoxButtonSpec, 11>& MessageBoxButtonTable();
+const std::array<TMessageBoxButtonInfo, 11>& MessageBoxButtonTable();
 
 // Most buttons a box has; flags beyond the fifth are dropped.
 inline constexpr int kMessageBoxMaxButtons = 5;
 
 // The buttons for a set of flags, in table order, at most five; a lone OK takes Escape too.
-std::vector<TMessageBoxButtonSpec> MessageBoxButtons(TMessageBoxButtons buttons);
+std::vector<TMessageBoxButtonInfo> MessageBoxButtons(TMessageBoxButtons buttons);
 
 // The stored geometry the layout starts from.
 inline constexpr int kMessageBoxMargin = 10;

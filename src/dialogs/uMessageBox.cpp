@@ -137,12 +137,12 @@ void TdlgMessageBox::Prepare(const QString& text, TMessageBoxIcon icon,
 
     FButtonCount = 0;
     FEscape.fill(false);
-    for (const TMessageBoxButtonSpec& spec : MessageBoxButtons(buttons)) {
+    for (const TMessageBoxButtonInfo& entry : MessageBoxButtons(buttons)) {
         TVeskButton* button = FButtons[FButtonCount];
-        button->setCaption(QString::fromUtf8(spec.Caption));
-        button->setModalResult(spec.Result);
+        button->setCaption(QString::fromUtf8(entry.Caption));
+        button->setModalResult(entry.Result);
         button->show();
-        FEscape[FButtonCount] = spec.Escape;
+        FEscape[FButtonCount] = entry.Escape;
         ++FButtonCount;
     }
 
