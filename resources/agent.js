@@ -20,6 +20,9 @@
 //   hovloAgent.printCopy(copy)     -> {inputs, selects, textareas}
 //       copy is {title, body}: replaces this document's body content and title by them, then
 //       turns every form control into its value, counting the replacements of each pass.
+//   hovloAgent.printPadding(css)   -> true
+//       css is the padding of the printed document ("15mm 15mm 15mm 15mm"), kept in one style
+//       element for print media only; the screen is not changed.
 //
 // Every entry returns {ok: true, result: ...} or {ok: false, error: text} and never throws: an
 // exception escaping into the page's console would be a fault of this script.
@@ -258,6 +261,20 @@ var hovloAgent = (function () {
         return result;
     }
 
+    function printPadding(css) {
+        if (!isString(css))
+            throw new TypeError('printPadding expects a text');
+        var style = document.getElementById('hovlo-print-page');
+        if (!style) {
+            style = document.createElement('style');
+            style.id = 'hovlo-print-page';
+            (document.head || document.documentElement).appendChild(style);
+        }
+        style.textContent = '@media print { html { padding: ' + css +
+            ' !important; box-sizing: border-box; } }';
+        return true;
+    }
+
     return Object.freeze({
         facts: function (names) {
             return run(function () { return facts(names); });
@@ -270,6 +287,9 @@ var hovloAgent = (function () {
         },
         printCopy: function (copy) {
             return run(function () { return printCopy(copy); });
+        },
+        printPadding: function (css) {
+            return run(function () { return printPadding(css); });
         }
     });
 })();

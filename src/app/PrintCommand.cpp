@@ -14,7 +14,7 @@ namespace hovlo {
 TPrintCommand::TPrintCommand(platform::TWebBrowser* webBrowser, platform::TWebBrowser* webPrint,
                              QObject* parent)
     : QObject(parent), FWebBrowser(webBrowser), FWebPrint(webPrint),
-      FBrowserPrinter(webBrowser->View(), this), FPrintPrinter(webPrint->View(), this) {
+      FBrowserPrinter(webBrowser, this), FPrintPrinter(webPrint, this) {
     // Markup taken from form values is shown in the copy but never runs.
     FWebPrint->SetScriptsEnabled(false);
     FLoadTimeout.setSingleShot(true);

@@ -163,4 +163,10 @@ void MakePrintCopy(TWebBrowser& browser, const TDocumentSnapshot& snapshot,
               [done = std::move(done)](const QJsonValue& result) { done(result.isObject()); });
 }
 
+void SetPrintPadding(TWebBrowser& browser, const QString& padding,
+                     std::function<void(bool applied)> done) {
+    CallAgent(browser, "printPadding", QJsonArray{padding},
+              [done = std::move(done)](const QJsonValue& result) { done(result.toBool()); });
+}
+
 } // namespace hovlo::platform

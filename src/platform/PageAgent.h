@@ -48,4 +48,9 @@ void RequestSnapshot(TWebBrowser& browser,
 void MakePrintCopy(TWebBrowser& browser, const TDocumentSnapshot& snapshot,
                    std::function<void(bool complete)> done);
 
+// Gives the document a padding for print media only (CSS lengths, "top right bottom left");
+// done(true) once it is in place. Printing uses it for the chosen page margins.
+void SetPrintPadding(TWebBrowser& browser, const QString& padding,
+                     std::function<void(bool applied)> done);
+
 } // namespace hovlo::platform

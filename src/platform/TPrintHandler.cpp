@@ -1,5 +1,8 @@
 #include "platform/TPrintHandler.h"
 
+#include "platform/PageAgent.h"
+#include "platform/TWebBrowser.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -93,22 +96,22 @@ bool EditLayoutWithoutPrinter(QWidget* parent, QPageLayout& layout) {
 
 } // namespace
 
-TPrintHandler::TPrintHandler(QWebEngineView* view, QObject* parent)
-    : QObject(parent), FView(view), FPageLayout(DefaultLayout()) {}
+TPrintHandler::TPrintHandler(TWebBrowser* browser, QObject* parent)
+    : QObject(parent), FBrowser(browser), FPageLayout(DefaultLayout()) {}
 
 TPrintHandler::~TPrintHandler() = default;
 
 QWidget* TPrintHandler::DialogParent() const {
-    return FView ? FView->window() : nullptr;
+    return FBrowser ? FBrowser->window() : nullptr;
 }
 
 bool TPrintHandler::PrintDocument(QPrinter* printer) {
-    if (!FView || !printer)
+    if (!FBrowser || !printer)
         return false;
     bool ok = false;
     QEventLoop wait;
-    connect(FView, &QObject::destroyed, &wait, &QEventLoop::quit);
-    auto done = connect(FView, &QWebEngineView::printFinished, &wait, [&](bool success) {
+    connect(FBrowser, &QObject::destroyed, &wait, &QEventLoop::quit);
+    auto done = connect(FBrowser->View(), &QWebEngineView::printFinished, &wait, [&](bool success) {
         ok = success;
         wait.quit();
     });
@@ -117,29 +120,18 @@ bool TPrintHandler::PrintDocument(QPrinter* printer) {
     // paper's corner and the chosen margins become the document's own print padding (on a page
     // break inside the document the engine's own page edges apply).
     const QMarginsF mm = printer->pageLayout().margins(QPageLayout::Millimeter);
-    const QString pageStyle =
-        QStringLiteral("@media print { html { padding: %1mm %2mm %3mm %4mm !important;"
-                       " box-sizing: border-box; } }")
-            .arg(mm.top(), 0, 'f', 1)
-            .arg(mm.right(), 0, 'f', 1)
-            .arg(mm.bottom(), 0, 'f', 1)
-            .arg(mm.left(), 0, 'f', 1);
-    const QString script =
-        QStringLiteral("(function (css) { var s = document.getElementById('hovlo-print-page');"
-                       " if (!s) { s = document.createElement('style'); s.id = 'hovlo-print-page';"
-                       " (document.head || document.documentElement).appendChild(s); }"
-                       " s.textContent = css; })(") +
-        QString::fromUtf8(QJsonDocument(QJsonArray{pageStyle}).toJson(QJsonDocument::Compact))
-            .mid(1)
-            .chopped(1) +
-        QStringLiteral(")");
+    const QString padding = QStringLiteral("%1mm %2mm %3mm %4mm")
+                                .arg(mm.top(), 0, 'f', 1)
+                                .arg(mm.right(), 0, 'f', 1)
+                                .arg(mm.bottom(), 0, 'f', 1)
+                                .arg(mm.left(), 0, 'f', 1);
     printer->setFullPage(true);
-    QPointer<QWebEngineView> view = FView;
-    FView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                 [view, printer](const QVariant&) {
-                                     if (view)
-                                         view->print(printer);
-                                 });
+    QPointer<TWebBrowser> browser = FBrowser;
+    SetPrintPadding(*FBrowser, padding, [browser, printer](bool) {
+        // Printed also when the padding could not be set (no document of the agent's kind).
+        if (browser)
+            browser->View()->print(printer);
+    });
     // The engine prints asynchronously; windows repaint meanwhile, but take no input.
     wait.exec(QEventLoop::ExcludeUserInputEvents);
     disconnect(done);
@@ -165,7 +157,7 @@ void TPrintHandler::PaintPreview(QPrinter* printer) {
 }
 
 void TPrintHandler::PrintPreview() {
-    if (FInPreview || !FView)
+    if (FInPreview || !FBrowser)
         return;
     FInPreview = true;
     FClosedWhilePainting = false;

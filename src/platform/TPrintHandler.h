@@ -11,10 +11,11 @@
 
 class QPrinter;
 class QPrintPreviewDialog;
-class QWebEngineView;
 class QWidget;
 
 namespace hovlo::platform {
+
+class TWebBrowser;
 
 class TPrintHandler : public QObject {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
     // Resolution of preview and print: the engine prints pictures of the pages.
     static constexpr int kResolution = 200;
 
-    explicit TPrintHandler(QWebEngineView* view, QObject* parent = nullptr);
+    explicit TPrintHandler(TWebBrowser* browser, QObject* parent = nullptr);
     ~TPrintHandler() override;
 
     // Shows the print preview of the view's document and returns when it is closed; printing
@@ -48,7 +49,7 @@ private:
     void PaintPreview(QPrinter* printer);
     QWidget* DialogParent() const;
 
-    QPointer<QWebEngineView> FView;
+    QPointer<TWebBrowser> FBrowser;
     QPageLayout FPageLayout;
     bool FInPreview = false;
     bool FPainting = false;
